@@ -1,0 +1,3 @@
+#include "screens/program.h"
+
+void Program::start() { ma1.show(); }

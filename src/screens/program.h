@@ -1,0 +1,24 @@
+#pragma once
+
+// The program object: one lazy slot per screen of the game, reached as
+// program.ma1(), program.da3() ...; `start` shows the first screen.
+
+#include "screens/main/main_screen.h"
+#include "ui/desktop.h"
+#include "world/nation_data.h"
+#include "world/territory_economy.h"
+#include "world/territory_strength.h"
+
+class Program : public ui::Desktop {
+ public:
+  template <class S>
+  using Slot = ui::Slot<S, Program>;
+
+  void start() override;
+
+  // Declaration order is the order in which simultaneous timer ticks fire.
+  Slot<MainScreen> ma1{*this, "ma1"};
+  Slot<NationData> da1{*this, "da1"};
+  Slot<TerritoryEconomy> da2{*this, "da2"};
+  Slot<TerritoryStrength> da3{*this, "da3"};
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+// The conversions between the numbers of the game and the texts of its
+// captions. Every value the game keeps lives in a caption, so these decide
+// what the player sees and how values round.
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+// Raised by CInt and CDbl on a text that holds no number or a value that
+// does not fit; the message names the value.
+class ConversionError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A double as text: up to 15 significant digits, no leading blank, "-" for
+// negatives, no point for whole values, the leading zero of a fraction kept.
+std::string CStr(double value);
+// A single-precision value (Rnd scaled) as text: up to 7 significant digits.
+std::string CStrSingle(float value);
+std::string CStr(std::int16_t value);
+std::string CStr(int value);
+
+// The longest leading decimal number of the text, blanks, tabs and line feeds
+// ignored anywhere; 0 when there is none.
+double Val(std::string_view text);
+// The number the whole text holds (blanks around it allowed).
+double CDbl(std::string_view text);
+double CDbl(double value);
+// To a 16-bit integer, halves rounded to the even neighbour.
+std::int16_t CInt(double value);
+std::int16_t CInt(std::string_view text);
+// The largest whole number not greater than the value.
+double Int(double value);
+
+}  // namespace ui

@@ -1,0 +1,123 @@
+#pragma once
+
+// The program's desktop: one lazy slot per screen, the clock in milliseconds
+// with its timers, click dispatch and the end of the program. One thread;
+// every handler runs to its end before the next event.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/random.h"
+#include "ui/screen.h"
+
+namespace ui {
+
+// Thrown by Desktop::end to leave the running handler at once.
+struct ProgramEnd {};
+
+class SlotBase;
+
+class Desktop {
+ public:
+  Desktop() = default;
+  Desktop(const Desktop&) = delete;
+  Desktop& operator=(const Desktop&) = delete;
+  virtual ~Desktop();
+
+  // Shows the first screen, as the player starts the program.
+  virtual void start() = 0;
+
+  Random& random() { return random_; }
+
+  std::int64_t now() const { return now_; }
+  // Fires every timer that falls due in the next `ms` milliseconds, each at its
+  // moment, ties in the order the screens and their timers are declared.
+  void advance(std::int64_t ms);
+  // The moment the next timer falls due, if any is running.
+  std::optional<std::int64_t> nextDue() const;
+
+  // A click as a player makes it: ignored unless the widget's screen is shown
+  // and the widget is showing, enabled and has a handler.
+  void click(Widget& widget);
+  // The close box of a screen's window.
+  void closeBox(Screen& screen);
+  // Runs `action` as one event: the program may end inside it, and screens
+  // unloaded inside it are destroyed when it returns.
+  void run(const std::function<void()>& action);
+
+  // Terminates the program at once, closing every screen.
+  [[noreturn]] void end();
+  bool ended() const { return ended_; }
+
+  const std::vector<SlotBase*>& slots() const { return slots_; }
+  SlotBase* slot(std::string_view name) const;
+  // Every loaded screen, in the order of the slots.
+  std::vector<Screen*> loadedScreens() const;
+
+ private:
+  friend class SlotBase;
+  void addSlot(SlotBase* slot) { slots_.push_back(slot); }
+  void bury(std::unique_ptr<Screen> screen) { unloaded_.push_back(std::move(screen)); }
+  Timer* firstDue(std::int64_t limit) const;
+  void closeAll();
+
+  Random random_;
+  std::int64_t now_ = 0;
+  bool ended_ = false;
+  int depth_ = 0;  // events running, nested through run()
+  std::vector<SlotBase*> slots_;
+  // Screens unloaded during the running event, destroyed when it returns.
+  std::vector<std::unique_ptr<Screen>> unloaded_;
+};
+
+// One screen's place in the program: created on first reference.
+class SlotBase {
+ public:
+  SlotBase(Desktop& desktop, std::string name);
+  SlotBase(const SlotBase&) = delete;
+  SlotBase& operator=(const SlotBase&) = delete;
+  virtual ~SlotBase() = default;
+
+  const std::string& name() const { return name_; }
+  // The screen, created (and its Form_Load run) on first reference.
+  Screen& reference();
+  Screen* loadedScreen() const { return screen_.get(); }
+  bool loaded() const { return screen_ != nullptr; }
+  bool shown() const { return screen_ && screen_->visible(); }
+  void show() { reference().show(); }
+  // Runs Form_Unload and unloads the screen; safe inside its own handler.
+  void unload();
+  // Closes the screen without its unload handler, as the end of the program does.
+  void discard();
+
+ protected:
+  virtual std::unique_ptr<Screen> create() = 0;
+
+ private:
+  Desktop& desktop_;
+  std::string name_;
+  std::unique_ptr<Screen> screen_;
+  bool unloading_ = false;
+};
+
+// `Owner` is what the screen's constructor takes (the program object).
+template <class S, class Owner>
+class Slot : public SlotBase {
+ public:
+  Slot(Owner& owner, std::string name) : SlotBase(owner, std::move(name)), owner_(owner) {}
+  S& operator()() { return static_cast<S&>(reference()); }
+  S* get() const { return static_cast<S*>(loadedScreen()); }
+
+ protected:
+  std::unique_ptr<Screen> create() override { return std::make_unique<S>(owner_); }
+
+ private:
+  Owner& owner_;
+};
+
+}  // namespace ui

@@ -1,0 +1,38 @@
+#pragma once
+
+// Rnd and Randomize. The real game reseeds from the wall clock; tests and the
+// script driver fix a seed (reseeds then mix it with the virtual time) and can
+// queue the exact results of the next draws.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+
+namespace ui {
+
+class Random {
+ public:
+  // Seeded from the wall clock; Randomize reseeds from it.
+  Random();
+
+  // A value uniform in [0, 1), in single precision.
+  float Rnd();
+  // Reseeds the generator from the clock.
+  void Randomize();
+
+  // From now on every reseed takes its seed from `seed` and `clock()`.
+  void fix(std::uint64_t seed, std::function<std::int64_t()> clock);
+  // The next draws return these values first, in order; reseeds keep them.
+  void queue(float value);
+
+ private:
+  std::uint64_t next();
+  void reseed(std::uint64_t seed);
+
+  std::uint64_t state_ = 0;
+  std::uint64_t fixedSeed_ = 0;
+  std::function<std::int64_t()> fixedClock_;  // empty: reseeds from the wall clock
+  std::deque<float> queued_;
+};
+
+}  // namespace ui

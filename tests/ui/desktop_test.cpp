@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include "support/tiny_program.h"
+
+using tiny::Program;
+
+TEST(Screens, LoadOnFirstReferenceAndStartFreshAfterUnload) {
+  Program program;
+  EXPECT_FALSE(program.one.loaded());
+  program.one().said.setCaption("changed");
+  program.one().ticks.setCaption("7");
+  EXPECT_EQ(program.one().loads.caption(), "1");  // Form_Load ran once
+  EXPECT_FALSE(program.one().visible());
+
+  program.one.unload();
+  EXPECT_EQ(program.unloads, 1);
+  EXPECT_FALSE(program.one.loaded());
+  EXPECT_EQ(program.one().said.caption(), "兵 士 数");
+  EXPECT_EQ(program.one().ticks.caption(), "0");
+  EXPECT_EQ(program.one().loads.caption(), "1");
+  program.one.unload();
+  program.one.unload();  // unloading what is not loaded does nothing
+  EXPECT_EQ(program.unloads, 2);
+}
+
+TEST(Screens, AHandlerMayUnloadItsOwnScreen) {
+  Program program;
+  program.start();
+  program.two.show();
+  program.click(program.two().close);
+  EXPECT_FALSE(program.two.loaded());
+  EXPECT_EQ(program.one().said.caption(), "still safe");
+  EXPECT_EQ(program.two().note.caption(), "design");
+}
+
+TEST(Screens, ClicksReachOnlyShownEnabledShowingWidgets) {
+  Program program;
+  program.click(program.one().go);  // loaded but not shown
+  EXPECT_EQ(program.one().said.caption(), "兵 士 数");
+  program.start();
+  program.click(program.one().off);
+  program.click(program.one().inner);  // inside a hidden frame
+  EXPECT_EQ(program.one().said.caption(), "兵 士 数");
+  program.click(program.one().go);
+  EXPECT_EQ(program.one().said.caption(), "clicked");
+  program.one().box.setVisible(true);
+  program.click(program.one().inner);
+  EXPECT_EQ(program.one().said.caption(), "inner");
+}
+
+TEST(Screens, EndStopsTheHandlerAndClosesEverything) {
+  Program program;
+  program.start();
+  program.two.show();
+  program.click(program.two().quit);
+  EXPECT_TRUE(program.ended());
+  EXPECT_FALSE(program.one.loaded());
+  EXPECT_FALSE(program.two.loaded());
+  EXPECT_EQ(program.unloads, 0);  // the end runs no unload handler
+}
+
+TEST(Screens, CloseBoxFollowsTheScreensDesign) {
+  Program program;
+  program.start();
+  program.two.show();
+  program.two().note.setCaption("x");
+  program.closeBox(program.two());  // Cancel: nothing to cancel on this screen
+  EXPECT_TRUE(program.two.loaded());
+  program.closeBox(program.one());  // Quit
+  EXPECT_TRUE(program.ended());
+}
+
+TEST(Timers, FireEveryIntervalWhileEnabled) {
+  Program program;
+  auto& one = program.one();
+  program.advance(200);
+  one.slow.setEnabled(true);  // due at 700
+  program.advance(499);
+  EXPECT_EQ(one.ticks.caption(), "0");
+  program.advance(1);
+  EXPECT_EQ(one.ticks.caption(), "1");
+  one.slow.setEnabled(true);  // enabling an enabled timer changes nothing
+  program.advance(500);
+  EXPECT_EQ(one.ticks.caption(), "2");
+  program.advance(1000);  // two more, one at a time, no pile-up
+  EXPECT_EQ(one.ticks.caption(), "4");
+  EXPECT_EQ(program.now(), 2200);
+}
+
+TEST(Timers, ReenablingStartsAFreshInterval) {
+  Program program;
+  auto& one = program.one();
+  one.slow.setEnabled(true);
+  program.advance(400);
+  one.slow.setEnabled(false);
+  program.advance(100);
+  EXPECT_EQ(one.ticks.caption(), "0");
+  one.slow.setEnabled(true);  // due 500 from now
+  program.advance(499);
+  EXPECT_EQ(one.ticks.caption(), "0");
+  program.advance(1);
+  EXPECT_EQ(one.ticks.caption(), "1");
+  EXPECT_EQ(program.nextDue(), 1500);
+}
+
+TEST(Timers, SimultaneousTicksFireInDeclarationOrder) {
+  Program program;
+  auto& one = program.one();
+  one.half.setEnabled(true);
+  one.fast.setEnabled(true);
+  program.advance(1000);
+  EXPECT_EQ(one.order, "ffhffh");  // at 500 and 1000 `fast` is declared first
+}
+
+TEST(Timers, StopWhenTheirScreenIsUnloaded) {
+  Program program;
+  program.one().slow.setEnabled(true);
+  program.one.unload();
+  EXPECT_EQ(program.nextDue(), std::nullopt);
+  program.advance(5000);
+  EXPECT_EQ(program.one().ticks.caption(), "0");
+}
+
+TEST(WidgetArrays, AreIndexedAndRefuseOtherIndexes) {
+  Program program;
+  EXPECT_EQ(program.one().cells(1).caption(), "b");
+  EXPECT_EQ(program.one().cells(1).fullName(), "cells(1)");
+  EXPECT_THROW(program.one().cells(2), std::out_of_range);
+  EXPECT_THROW(program.one().cells(-1), std::out_of_range);
+}
+
+TEST(Random, QueuedDrawsComeFirstAndFixedSeedsReplay) {
+  ui::Random a, b;
+  a.fix(7, [] { return 0; });
+  b.fix(7, [] { return 0; });
+  a.queue(0.25f);
+  EXPECT_EQ(a.Rnd(), 0.25f);
+  for (int i = 0; i < 100; ++i) {
+    float x = a.Rnd();
+    EXPECT_EQ(x, b.Rnd());
+    EXPECT_GE(x, 0.0f);
+    EXPECT_LT(x, 1.0f);
+  }
+  a.queue(0.5f);
+  a.Randomize();  // a reseed keeps the queue
+  EXPECT_EQ(a.Rnd(), 0.5f);
+  a.queue(1.0f);  // clamped below 1
+  EXPECT_LT(a.Rnd(), 1.0f);
+}
