@@ -1,1 +1,20 @@
-int main() {}
+// 群星の年代記: the game on the desktop.
+
+#include <QApplication>
+#include <QIcon>
+
+#include "qt/qt_desktop.h"
+#include "screens/program.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("gunsei");
+  QApplication::setApplicationDisplayName("群星の年代記");
+  QApplication::setWindowIcon(QIcon(":/assets/icons/gunsei.png"));
+  QApplication::setQuitOnLastWindowClosed(false);  // the game decides when it ends
+
+  Program program;
+  qtview::QtDesktop desktop(program);
+  desktop.start();
+  return QApplication::exec();
+}

@@ -1,0 +1,65 @@
+#include "qt/fonts.h"
+
+#include <QHash>
+#include <QPainterPath>
+#include <QRawFont>
+
+namespace qtview {
+
+namespace {
+
+const QStringList kGothicFaces{"IPAPGothic", "VL PGothic", "Noto Sans CJK JP"};
+const QStringList kBrushFaces{"AoyagiKouzanFontT", "IPAPMincho", "Noto Serif CJK JP"};
+const QString kBrushFallback = "IPAPMincho";
+
+// A character the brush face maps to a glyph without an outline.
+bool blankInBrush(QChar c) {
+  static QHash<QChar, bool> known;
+  if (c.isSpace()) return false;
+  auto found = known.constFind(c);
+  if (found != known.constEnd()) return *found;
+  QFont face("AoyagiKouzanFontT");
+  face.setPixelSize(24);
+  QRawFont raw = QRawFont::fromFont(face);
+  bool blank = false;
+  if (raw.isValid() && raw.familyName() == "AoyagiKouzanFontT" && raw.supportsCharacter(c)) {
+    QList<quint32> glyphs = raw.glyphIndexesForString(QString(c));
+    blank = glyphs.isEmpty() || raw.pathForGlyph(glyphs.front()).isEmpty();
+  }
+  known.insert(c, blank);
+  return blank;
+}
+
+}  // namespace
+
+bool isBrush(const ui::Font& font) { return font.name == ui::kBrush; }
+
+QFont fontFor(const ui::Font& font) {
+  QFont result;
+  result.setFamilies(isBrush(font) ? kBrushFaces : kGothicFaces);
+  // Points at 96 dots per inch, as the screens were laid out.
+  result.setPixelSize(qMax(1, qRound(font.points * 96 / 72)));
+  result.setBold(font.bold);
+  result.setStyleStrategy(QFont::PreferAntialias);
+  return result;
+}
+
+QString brushRichText(const QString& text, const ui::Font& font) {
+  if (!isBrush(font)) return {};
+  bool needed = false;
+  for (QChar c : text) needed = needed || blankInBrush(c);
+  if (!needed) return {};
+  QString html;
+  for (QChar c : text) {
+    QString escaped = QString(c).toHtmlEscaped();
+    if (c == '\n')
+      html += "<br>";
+    else if (blankInBrush(c))
+      html += "<span style=\"font-family:'" + kBrushFallback + "'\">" + escaped + "</span>";
+    else
+      html += escaped;
+  }
+  return html;
+}
+
+}  // namespace qtview

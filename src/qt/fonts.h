@@ -1,0 +1,21 @@
+#pragma once
+
+// The faces the screens were designed with, mapped to installed Japanese
+// faces: the gothic body face to IPA P Gothic, the brush face to Aoyagi Kouzan
+// with IPA P Mincho for the characters Kouzan leaves blank.
+
+#include <QFont>
+#include <QString>
+
+#include "ui/widget.h"
+
+namespace qtview {
+
+QFont fontFor(const ui::Font& font);
+bool isBrush(const ui::Font& font);
+// Rich text that draws `text` in the brush face, switching to the fallback face
+// for each character the brush face lists but leaves blank; empty when no
+// character needs it.
+QString brushRichText(const QString& text, const ui::Font& font);
+
+}  // namespace qtview
