@@ -103,7 +103,7 @@ void ButtonView::sync() {
     setText(qtext(caption_));
     setIcon(graphical ? QIcon(pixmap) : QIcon());
     if (graphical) setIconSize(pixmap.deviceIndependentSize().toSize());
-    setToolButtonStyle(!graphical        ? Qt::ToolButtonTextOnly
+    setToolButtonStyle(!graphical         ? Qt::ToolButtonTextOnly
                        : caption_.empty() ? Qt::ToolButtonIconOnly
                                           : Qt::ToolButtonTextUnderIcon);
   }

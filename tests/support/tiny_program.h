@@ -21,18 +21,22 @@ class One : public ui::Screen {
 
   ui::Label loads{this, "loads", {.caption = "0"}};
   ui::Label ticks{this, "ticks", {.caption = "0"}};
-  ui::Label said{this, "said", {.at = {0, 0, 1500, 255}, .caption = "兵 士 数", .fore = {ui::kRed}}};
-  ui::Button go{this, "go", {.at = {0, 300, 975, 855}, .caption = "go", .tooltip = "押す"},
-                [this] { said.setCaption("clicked"); }};
-  ui::Button off{this, "off", {.caption = "off", .enabled = false}, [this] { said.setCaption("!"); }};
+  ui::Label said{
+      this, "said", {.at = {0, 0, 1500, 255}, .caption = "兵 士 数", .fore = {ui::kRed}}};
+  ui::Button go{this, "go", {.at = {0, 300, 975, 855}, .caption = "go", .tooltip = "押す"}, [this] {
+                  said.setCaption("clicked");
+                }};
+  ui::Button off{
+      this, "off", {.caption = "off", .enabled = false}, [this] { said.setCaption("!"); }};
   ui::Frame box{this, "box", {.at = {0, 1200, 2000, 2000}, .visible = false}};
-  ui::Button inner{this, "inner", {.caption = "inner", .in = &box},
-                   [this] { said.setCaption("inner"); }};
+  ui::Button inner{
+      this, "inner", {.caption = "inner", .in = &box}, [this] { said.setCaption("inner"); }};
   ui::Image face{this, "face", {.at = {2000, 0, 1500, 1500}, .picture = "da1.t(3)"}};
-  ui::WidgetArray<ui::Label> cells{this, "cells",
-                                   std::vector<ui::LabelDesign>{{.caption = "a"}, {.caption = "b"}}};
-  ui::Timer slow{this, "slow", {.interval = 500, .enabled = false},
-                 [this] { ticks.setCaption(ui::Val(ticks.caption()) + 1); }};
+  ui::WidgetArray<ui::Label> cells{
+      this, "cells", std::vector<ui::LabelDesign>{{.caption = "a"}, {.caption = "b"}}};
+  ui::Timer slow{this, "slow", {.interval = 500, .enabled = false}, [this] {
+                   ticks.setCaption(ui::Val(ticks.caption()) + 1);
+                 }};
   ui::Timer fast{this, "fast", {.interval = 250, .enabled = false}, [this] { order += "f"; }};
   ui::Timer half{this, "half", {.interval = 500, .enabled = false}, [this] { order += "h"; }};
   std::string order;
@@ -47,6 +51,7 @@ class Two : public ui::Screen {
   ui::Label note{this, "note", {.caption = "design"}};
   ui::Button close{this, "close", {.caption = "close"}, [this] { closeSelf(); }};
   ui::Button quit{this, "quit", {.caption = "quit"}, [this] { quitGame(); }};
+  void cancel() override;
 
  private:
   void closeSelf();
@@ -62,7 +67,8 @@ class Program : public ui::Desktop {
   int unloads = 0;
 };
 
-inline One::One(Program& program) : ui::Screen(program, "one", {.title = "One"}), program_(program) {}
+inline One::One(Program& program)
+    : ui::Screen(program, "one", {.title = "One"}), program_(program) {}
 inline void One::Form_Load() { loads.setCaption(ui::Val(loads.caption()) + 1); }
 inline void One::Form_Unload() { ++program_.unloads; }
 
@@ -74,6 +80,7 @@ inline void Two::closeSelf() {
   note.setCaption("still safe");  // the screen lives until the click returns
   program_.one().said.setCaption(note.caption());
 }
+inline void Two::cancel() { program_.two.unload(); }
 inline void Two::quitGame() {
   program_.end();
   note.setCaption("never");

@@ -64,8 +64,9 @@ TEST(Screens, CloseBoxFollowsTheScreensDesign) {
   program.start();
   program.two.show();
   program.two().note.setCaption("x");
-  program.closeBox(program.two());  // Cancel: nothing to cancel on this screen
-  EXPECT_TRUE(program.two.loaded());
+  program.closeBox(program.two());  // Cancel: the screen's own cancel unloads it
+  EXPECT_FALSE(program.two.loaded());
+  EXPECT_FALSE(program.ended());
   program.closeBox(program.one());  // Quit
   EXPECT_TRUE(program.ended());
 }

@@ -42,7 +42,8 @@ int main(int argc, char** argv) {
   }
   ui::Screen* screen = nullptr;
   program.run([&] { screen = &slot->reference(); });
-  qtview::ScreenWindow window(*screen, [](ui::Widget&) {}, [] {});
+  qtview::ScreenWindow window(
+      *screen, [](ui::Widget&) {}, [] {});
   window.sync();
   window.show();
   QApplication::processEvents();

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+
+#include "qt/fonts.h"
+#include "qt/qt_desktop.h"
+#include "support/tiny_program.h"
+
+namespace {
+
+TEST(Windows, OpenAtTheirClientSizeWithTheModelsTexts) {
+  tiny::Program program;
+  qtview::QtDesktop desktop(program, false);
+  desktop.start();
+  qtview::ScreenWindow* one = desktop.window("one");
+  ASSERT_NE(one, nullptr);
+  EXPECT_EQ(one->size(), QSize(800, 600));
+  EXPECT_EQ(one->windowTitle(), "One");
+
+  auto* said = qobject_cast<QLabel*>(one->viewOf(program.one().said));
+  ASSERT_NE(said, nullptr);
+  EXPECT_EQ(said->text(), "兵 士 数");
+  EXPECT_EQ(said->geometry(), QRect(0, 0, 100, 17));
+  EXPECT_EQ(said->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+
+  auto* go = qobject_cast<QAbstractButton*>(one->viewOf(program.one().go));
+  ASSERT_NE(go, nullptr);
+  EXPECT_EQ(go->toolTip(), "押す");
+  EXPECT_EQ(go->geometry(), QRect(0, 20, 65, 57));
+}
+
+TEST(Windows, ForwardClicksAndFollowTheModel) {
+  tiny::Program program;
+  qtview::QtDesktop desktop(program, false);
+  desktop.start();
+  qtview::ScreenWindow* one = desktop.window("one");
+  ASSERT_NE(one, nullptr);
+  auto* go = qobject_cast<QAbstractButton*>(one->viewOf(program.one().go));
+  go->click();
+  EXPECT_EQ(program.one().said.caption(), "clicked");
+  EXPECT_EQ(qobject_cast<QLabel*>(one->viewOf(program.one().said))->text(), "clicked");
+
+  // A disabled button's view is disabled too, so the player cannot press it.
+  EXPECT_FALSE(one->viewOf(program.one().off)->isEnabled());
+
+  program.two.show();
+  desktop.sync();
+  qtview::ScreenWindow* two = desktop.window("two");
+  ASSERT_NE(two, nullptr);
+  EXPECT_EQ(two->size(), QSize(185, 154));
+  // The close box of a dialog is its cancel: the window goes with the screen.
+  two->close();
+  EXPECT_FALSE(program.two.loaded());
+  EXPECT_EQ(desktop.window("two"), nullptr);
+}
+
+TEST(Fonts, BrushTextDrawsEveryCharacter) {
+  const ui::Font brush{ui::kBrush, 18};
+  // The brush face lists these but leaves them blank: they switch to the
+  // fallback face, and the rest stays in the brush face.
+  QString rich = qtview::brushRichText("なぜだ！？～", brush);
+  EXPECT_EQ(rich.count("<span"), 3) << rich.toStdString();
+  EXPECT_TRUE(rich.startsWith("なぜだ<span")) << rich.toStdString();
+  EXPECT_EQ(qtview::brushRichText("ゲーム クリアー", brush), "");
+  EXPECT_EQ(qtview::brushRichText("！", {ui::kGothic, 9.75}), "");
+  EXPECT_EQ(qtview::fontFor(brush).families().front(), "AoyagiKouzanFontT");
+  EXPECT_EQ(qtview::fontFor({ui::kGothic, 9}).pixelSize(), 12);
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+#include "drive/script.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/tiny_program.h"
+
+namespace {
+
+struct Outcome {
+  std::string out, err;
+  int status;
+  bool ended;
+};
+
+Outcome drive(const std::string& script) {
+  tiny::Program program;
+  std::ostringstream out, err;
+  std::istringstream in(script);
+  drive::Script interpreter(program, out, err);
+  int status = interpreter.run(in);
+  return {out.str(), err.str(), status, program.ended()};
+}
+
+TEST(Script, AnswersQueriesAboutScreensAndWidgets) {
+  Outcome run = drive(R"(# a comment, then a blank line
+
+loaded one
+start
+loaded one
+shown two
+get one said
+forecolor one said
+tooltip one go
+picture one face
+enabled one off
+visible one box
+get one cells(1)
+set one cells(0) "兵 士 数 \"x\" \\"
+get one cells(0)
+echo   spaced  out
+now
+)");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(
+      run.out,
+      "0\n1\n0\n兵 士 数\n255\n押す\nda1.t(3)\n0\n0\nb\n兵 士 数 \"x\" \\\n  spaced  out\n0\n");
+}
+
+TEST(Script, ClicksActLikeAPlayersAndTimeRunsOnTheVirtualClock) {
+  Outcome run = drive(R"(click one go
+get one said
+show one
+click one off
+click one inner
+get one said
+click one go
+get one said
+show two
+click two close
+get one said
+loaded two
+tick 1250
+now
+quit
+)");
+  // The first click is ignored (one is not shown yet); so are the disabled
+  // button and the button inside a hidden frame.
+  EXPECT_EQ(run.out, "兵 士 数\n兵 士 数\nclicked\nstill safe\n0\n1250\n");
+  EXPECT_EQ(run.status, 2);  // "quit" is no command of the driver
+}
+
+TEST(Script, SeedsReplayAndQueuedDrawsComeFirst) {
+  tiny::Program a, b;
+  std::ostringstream out, err;
+  drive::Script sa(a, out, err), sb(b, out, err);
+  for (drive::Script* s : {&sa, &sb}) s->line("seed 42");
+  EXPECT_EQ(a.random().Rnd(), b.random().Rnd());
+  sa.line("rnd 0.25 0.5");
+  EXPECT_EQ(a.random().Rnd(), 0.25f);
+  EXPECT_EQ(a.random().Rnd(), 0.5f);
+}
+
+TEST(Script, PrintsEndedWhenTheProgramEndsAndStopsReading) {
+  Outcome run = drive("show two\nclick two quit\necho never\n");
+  EXPECT_EQ(run.out, "ended\n");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.ended);
+}
+
+TEST(Script, RefusesBadLinesWithStatusTwo) {
+  struct Case {
+    const char* line;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"fly one", "unknown command"},
+      {"show nowhere", "unknown screen"},
+      {"get one nothing", "unknown widget"},
+      {"get one cells(2)", "unknown widget: one.cells(2)"},
+      {"get one cells(x)", "index"},
+      {"get one cells(40000)", "out of range"},
+      {"get one slow", "no caption"},
+      {"tick -1", "forward"},
+      {"tick soon", "time"},
+      {"rnd 1", "[0, 1)"},
+      {"rnd abc", "abc"},
+      {"get one", "get SCREEN WIDGET"},
+      {"get one \"said", "quote"},
+  };
+  for (const Case& c : cases) {
+    Outcome run = drive(std::string(c.line) + "\necho after\n");
+    EXPECT_EQ(run.status, 2) << c.line;
+    EXPECT_EQ(run.out, "") << c.line;
+    EXPECT_NE(run.err.find("error: "), std::string::npos) << c.line << ": " << run.err;
+    EXPECT_NE(run.err.find(c.reason), std::string::npos) << c.line << ": " << run.err;
+  }
+}
+
+}  // namespace
