@@ -12,10 +12,12 @@ const QStringList kGothicFaces{"IPAPGothic", "VL PGothic", "Noto Sans CJK JP"};
 const QStringList kBrushFaces{"AoyagiKouzanFontT", "IPAPMincho", "Noto Serif CJK JP"};
 const QString kBrushFallback = "IPAPMincho";
 
-// A character the brush face maps to a glyph without an outline.
+// A character the brush face cannot draw as it should: one it maps to a glyph
+// without an outline, or a halfwidth form, which it draws full width.
 bool blankInBrush(QChar c) {
   static QHash<QChar, bool> known;
   if (c.isSpace()) return false;
+  if (c.unicode() >= 0xff61 && c.unicode() <= 0xff9f) return true;
   auto found = known.constFind(c);
   if (found != known.constEnd()) return *found;
   QFont face("AoyagiKouzanFontT");

@@ -38,7 +38,12 @@ QRect pixels(const ui::Rect& twips) {
 }
 
 QColor colorOf(const ui::Color& color) {
-  if (color.buttonFace) return QApplication::palette().color(QPalette::Button);
+  if (color.buttonFace) {
+    // The system's button face is a light grey, one step of the caption
+    // fades; a dark desktop theme must not turn it darker than that.
+    QColor face = QApplication::palette().color(QPalette::Button);
+    return face.lightness() >= 160 ? face : QColor(192, 192, 192);
+  }
   return QColor(color.rgb & 0xff, (color.rgb >> 8) & 0xff, (color.rgb >> 16) & 0xff);
 }
 

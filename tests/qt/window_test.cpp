@@ -64,6 +64,8 @@ TEST(Fonts, BrushTextDrawsEveryCharacter) {
   EXPECT_EQ(rich.count("<span"), 3) << rich.toStdString();
   EXPECT_TRUE(rich.startsWith("なぜだ<span")) << rich.toStdString();
   EXPECT_EQ(qtview::brushRichText("ゲーム クリアー", brush), "");
+  // The brush face draws halfwidth dots full width.
+  EXPECT_EQ(qtview::brushRichText("肖像があった･･･", brush).count("<span"), 3);
   EXPECT_EQ(qtview::brushRichText("！", {ui::kGothic, 9.75}), "");
   EXPECT_EQ(qtview::fontFor(brush).families().front(), "AoyagiKouzanFontT");
   EXPECT_EQ(qtview::fontFor({ui::kGothic, 9}).pixelSize(), 12);
