@@ -1,0 +1,45 @@
+// Whole game months run headless for nation 9, the player ending every step
+// at once with the end-of-turn command: how many months a second the model
+// runs, and (under callgrind, collecting in runMonth) what one month costs.
+
+#include <benchmark/benchmark.h>
+
+#include "screens/program.h"
+
+namespace {
+
+// One month from count1 -1 to the month's close: 35 territory steps and the
+// two closing ticks. False if the player's step could not be ended.
+[[gnu::noinline]] bool runMonth(Program& program) {
+  MainScreen& ma1 = program.ma1();
+  do {
+    program.advance(500);
+    if (!ma1.Timer1.enabled() && !ma1.Timer2.enabled()) {
+      program.click(ma1.Command9);
+      if (!ma1.Timer2.enabled()) return false;
+    }
+  } while (ma1.count1.caption() != "-1");
+  return true;
+}
+
+void Months(benchmark::State& state) {
+  Program program;
+  program.random().fix(1, [&program] { return program.now(); });
+  program.ma1().mm.setCaption("9");
+  program.ma1.show();
+  for (auto _ : state)
+    if (!runMonth(program)) {
+      state.SkipWithError("the end of turn did not hand the step back");
+      break;
+    }
+  state.counters["months/s"] = benchmark::Counter(state.iterations(), benchmark::Counter::kIsRate);
+  state.counters["game ms/month"] = program.now() / static_cast<double>(state.iterations());
+}
+
+}  // namespace
+
+BENCHMARK(Months)->Unit(benchmark::kMicrosecond);
+// A fixed count for callgrind.
+BENCHMARK(Months)->Iterations(120)->Unit(benchmark::kMicrosecond);
+
+BENCHMARK_MAIN();
