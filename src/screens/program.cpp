@@ -1,3 +1,3 @@
 #include "screens/program.h"
 
-void Program::start() { ma1.show(); }
+void Program::start() { op1.show(); }

@@ -3,6 +3,10 @@
 // The program object: one lazy slot per screen of the game, reached as
 // program.ma1(), program.da3() ...; `start` shows the first screen.
 
+#include "screens/front/ending_screen.h"
+#include "screens/front/nation_selection.h"
+#include "screens/front/opening_screen.h"
+#include "screens/main/investment_dialog.h"
 #include "screens/main/main_screen.h"
 #include "ui/desktop.h"
 #include "world/nation_data.h"
@@ -17,8 +21,12 @@ class Program : public ui::Desktop {
   void start() override;
 
   // Declaration order is the order in which simultaneous timer ticks fire.
+  Slot<OpeningScreen> op1{*this, "op1"};
+  Slot<NationSelection> op2{*this, "op2"};
   Slot<MainScreen> ma1{*this, "ma1"};
   Slot<NationData> da1{*this, "da1"};
   Slot<TerritoryEconomy> da2{*this, "da2"};
   Slot<TerritoryStrength> da3{*this, "da3"};
+  Slot<EndingScreen> en1{*this, "en1"};
+  Slot<InvestmentDialog> kin{*this, "kin"};
 };

@@ -1,0 +1,19 @@
+#include <gtest/gtest.h>
+
+#include "screens/program.h"
+
+namespace {
+
+TEST(EndingScreen, EndsTheProgramAMinuteAfterItOpens) {
+  Program program;
+  program.advance(12345);
+  program.en1.show();
+  program.advance(59999);
+  EXPECT_FALSE(program.ended());
+  EXPECT_EQ(program.en1().Label1.caption(), "ゲーム クリアー");
+  program.advance(1);
+  EXPECT_TRUE(program.ended());
+  EXPECT_FALSE(program.en1.loaded());
+}
+
+}  // namespace
