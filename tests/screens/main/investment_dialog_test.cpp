@@ -5,9 +5,13 @@
 #include <vector>
 
 #include "screens/program.h"
+#include "support/main_screen_buttons.h"
 #include "ui/convert.h"
 
 namespace {
+
+using support::commands;
+using support::states;
 
 // Queued after the draws a case expects, to see that no more were taken.
 constexpr float kUntouched = 0.125f;
@@ -16,19 +20,6 @@ constexpr float kUntouched = 0.125f;
 constexpr int kPlain = 12;   // カイ武装団: gains as paid
 constexpr int kRaised = 2;   // ウォール共和国: gains raised by half
 constexpr int kHarbour = 5;  // エドワード港, raised, with a port
-
-std::vector<ui::Button*> commands(MainScreen& ma1) {
-  return {&ma1.Command1,  &ma1.Command2,  &ma1.Command3,  &ma1.Command4,  &ma1.Command5,
-          &ma1.Command6,  &ma1.Command7,  &ma1.Command8,  &ma1.Command9,  &ma1.Command10,
-          &ma1.Command11, &ma1.Command12, &ma1.Command13, &ma1.Command14, &ma1.Command15};
-}
-
-// "1" for each enabled button, "0" for each disabled one, in order.
-std::string states(const std::vector<ui::Button*>& buttons) {
-  std::string text;
-  for (ui::Button* button : buttons) text += button->enabled() ? '1' : '0';
-  return text;
-}
 
 // A game at the player's step on territory i, reached as the clock reaches
 // it: the player rules i, Timer1 opens its step and Timer2 hands it over.

@@ -6,16 +6,12 @@
 #include <vector>
 
 #include "screens/program.h"
+#include "support/main_screen_buttons.h"
 #include "ui/convert.h"
 
 namespace {
 
-// Every command button by number, Command1 to Command15.
-std::vector<ui::Button*> commands(MainScreen& ma1) {
-  return {&ma1.Command1,  &ma1.Command2,  &ma1.Command3,  &ma1.Command4,  &ma1.Command5,
-          &ma1.Command6,  &ma1.Command7,  &ma1.Command8,  &ma1.Command9,  &ma1.Command10,
-          &ma1.Command11, &ma1.Command12, &ma1.Command13, &ma1.Command14, &ma1.Command15};
-}
+using support::commands;
 
 std::set<int> enabledCommands(MainScreen& ma1) {
   std::set<int> enabled;

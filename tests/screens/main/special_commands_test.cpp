@@ -4,9 +4,13 @@
 #include <vector>
 
 #include "screens/program.h"
+#include "support/main_screen_buttons.h"
 #include "ui/convert.h"
 
 namespace {
+
+using support::commands;
+using support::states;
 
 // Queued after the draws a case expects, to see that no more were taken.
 constexpr float kUntouched = 0.125f;
@@ -14,18 +18,8 @@ constexpr float kUntouched = 0.125f;
 // 青き民 rules territory 18 and may plunder, hunt and do missionary work.
 constexpr int kBlue = 18;
 
-std::vector<ui::Button*> commands(MainScreen& ma1) {
-  return {&ma1.Command1,  &ma1.Command2,  &ma1.Command3,  &ma1.Command4,  &ma1.Command5,
-          &ma1.Command6,  &ma1.Command7,  &ma1.Command8,  &ma1.Command9,  &ma1.Command10,
-          &ma1.Command11, &ma1.Command12, &ma1.Command13, &ma1.Command14, &ma1.Command15};
-}
-
 // "1" for each enabled command button, "0" for each disabled one.
-std::string states(MainScreen& ma1) {
-  std::string text;
-  for (ui::Button* button : commands(ma1)) text += button->enabled() ? '1' : '0';
-  return text;
-}
+std::string states(MainScreen& ma1) { return states(commands(ma1)); }
 
 // A game at the player's step on territory 18 in the month given, reached as
 // the clock reaches it: Timer1 opens the step, Timer2 hands it to the player.
