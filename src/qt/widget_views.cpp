@@ -104,6 +104,11 @@ void ButtonView::sync() {
     caption_ = button_.caption();
     picture_ = button_.picture();
     QPixmap pixmap = picture_.empty() ? QPixmap() : picture(picture_);
+    if (pixmap.isNull() && !picture_.empty() && button_.design().graphical) {
+      pixmap = QPixmap(caption_.empty() ? size() - QSize(8, 8) : QSize(32, 32));
+      QPainter painter(&pixmap);
+      paintStandIn(painter, pixmap.rect(), picture_);
+    }
     const bool graphical = button_.design().graphical && !pixmap.isNull();
     setText(qtext(caption_));
     setIcon(graphical ? QIcon(pixmap) : QIcon());
