@@ -10,7 +10,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("gunsei");
   QApplication::setApplicationDisplayName("群星の年代記");
-  QApplication::setWindowIcon(QIcon(":/assets/icons/gunsei.png"));
+  QIcon icon(":/assets/icons/gunsei.png");
+  icon.addFile(":/assets/icons/gunsei-32.png");
+  QApplication::setWindowIcon(icon);
   QApplication::setQuitOnLastWindowClosed(false);  // the game decides when it ends
 
   Program program;
