@@ -48,6 +48,34 @@ now
       "0\n1\n0\n兵 士 数\n255\n押す\nda1.t(3)\n0\n0\nb\n兵 士 数 \"x\" \\\n  spaced  out\n0\n");
 }
 
+TEST(Script, EchoPrintsTheRestOfTheLine) {
+  struct Case {
+    const char* line;
+    const char* out;
+  };
+  const Case cases[] = {
+      {"echo hello", "hello\n"},
+      {"echo   spaced  out", "  spaced  out\n"},
+      {"echo\ttabbed", "tabbed\n"},
+      {"  echo indented", "indented\n"},
+      {"echo \"quoted\" # not a comment", "\"quoted\" # not a comment\n"},
+      {"echo crlf\r", "crlf\n"},
+      {"echo", "\n"},
+      {"echoes", ""},  // no such command
+  };
+  for (const Case& c : cases) {
+    Outcome run = drive(std::string(c.line) + "\n");
+    EXPECT_EQ(run.out, c.out) << c.line;
+    EXPECT_EQ(run.status, std::string(c.out).empty() ? 2 : 0) << c.line;
+  }
+}
+
+TEST(Script, ReadsScriptsWithCrLfLineEnds) {
+  Outcome run = drive("start\r\nset one said \"兵 士\"\r\nget one said\r\nloaded two\r\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "兵 士\n0\n");
+}
+
 TEST(Script, ClicksActLikeAPlayersAndTimeRunsOnTheVirtualClock) {
   Outcome run = drive(R"(click one go
 get one said
@@ -101,6 +129,10 @@ TEST(Script, RefusesBadLinesWithStatusTwo) {
       {"get one cells(2)", "unknown widget: one.cells(2)"},
       {"get one cells(x)", "index"},
       {"get one cells(40000)", "out of range"},
+      {"get one said(-1)", "unknown widget: one.said(-1)"},
+      {"get one said(0)", "unknown widget: one.said(0)"},
+      {"set two note x\nclick two nothing", "unknown widget: two.nothing"},  // loaded, hidden
+      {"start\nclick one nothing", "unknown widget: one.nothing"},
       {"get one slow", "no caption"},
       {"tick -1", "forward"},
       {"tick soon", "time"},

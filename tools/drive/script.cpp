@@ -79,12 +79,15 @@ int Script::run(std::istream& in) {
   return status_;
 }
 
-bool Script::line(const std::string& text) {
-  std::size_t first = text.find_first_not_of(" \t\r");
+bool Script::line(const std::string& raw) {
+  // A script written with CR LF line ends reads like one written with LF.
+  const std::string text = raw.ends_with('\r') ? raw.substr(0, raw.size() - 1) : raw;
+  std::size_t first = text.find_first_not_of(" \t");
   if (first == std::string::npos || text[first] == '#') return true;
   try {
+    // echo prints the rest of the line as it stands, quotes and blanks included.
     if (text.compare(first, 4, "echo") == 0 &&
-        (text.size() == first + 4 || text[first + 4] == ' ')) {
+        (text.size() == first + 4 || text[first + 4] == ' ' || text[first + 4] == '\t')) {
       out_ << (text.size() > first + 5 ? text.substr(first + 5) : "") << '\n';
       return true;
     }
@@ -115,7 +118,8 @@ ui::Screen& Script::screen(const std::string& name) {
 ui::Widget& Script::widget(ui::Screen& screen, const std::string& spec) {
   std::string name = spec;
   int index = -1;
-  if (std::size_t open = spec.find('('); open != std::string::npos) {
+  const std::size_t open = spec.find('(');
+  if (open != std::string::npos) {
     if (spec.back() != ')') throw Error("bad widget: " + spec);
     name = spec.substr(0, open);
     long long i = wholeNumber(spec.substr(open + 1, spec.size() - open - 2), "an index");
@@ -123,7 +127,9 @@ ui::Widget& Script::widget(ui::Screen& screen, const std::string& spec) {
     index = static_cast<int>(i);
   }
   ui::Widget* widget = screen.find(name, index);
-  if (!widget) throw Error("unknown widget: " + screen.name() + "." + spec);
+  // NAME(-1) names no element: -1 is how a widget outside any array is found.
+  if (!widget || (open != std::string::npos && widget->index() < 0))
+    throw Error("unknown widget: " + screen.name() + "." + spec);
   return *widget;
 }
 
@@ -155,7 +161,9 @@ void Script::execute(const std::vector<std::string>& w) {
     expect(w, 3, "click SCREEN WIDGET");
     ui::SlotBase* slot = desktop_.slot(w[1]);
     if (!slot) throw Error("unknown screen: " + w[1]);
-    if (!slot->shown()) return;  // a player cannot click a screen that is not shown
+    // A screen that is not loaded is not shown: nothing to click, and no reason to create it.
+    // On a loaded screen the widget must exist; the click itself is ignored unless shown.
+    if (!slot->loaded()) return;
     desktop_.click(widget(*slot->loadedScreen(), w[2]));
   } else if (command == "tick") {
     expect(w, 2, "tick MS");

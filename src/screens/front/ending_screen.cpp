@@ -43,7 +43,9 @@ constexpr fade::Step kClosing[] = {
 }  // namespace
 
 EndingScreen::EndingScreen(Program& program)
-    : ui::Screen(program, "en1", {.title = "Form1", .background = fade::kBlack}),
+    // The window cannot be closed from its frame: the ending runs its minute.
+    : ui::Screen(program, "en1",
+                 {.title = "Form1", .background = fade::kBlack, .close = ui::CloseBox::Refuse}),
       program_(program) {}
 
 void EndingScreen::Timer1_Timer() {

@@ -19,7 +19,7 @@ void NationSelection::Command2_Click() {
 
 void NationSelection::Command3_Click() {
   program_.ma1.show();
-  // Before the main screen's first tick, 500 ms away, reads it.
+  // Written before the main screen's first tick, 500 ms away, reads it.
   program_.ma1().mm.setCaption(Label2.caption());
   program_.op2.unload();
 }
