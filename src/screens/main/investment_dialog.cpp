@@ -139,7 +139,7 @@ void InvestmentDialog::Command8_Click() {
   ui::Label& funds = program_.da3().d(i);
   funds.setCaption(ui::Val(funds.caption()) - amount);
 
-  // Ending the step closes this dialog too, which writes 0 into com.
+  // The end of every player command; it closes this dialog too, which
+  // writes 0 into com.
   ma1.endCommand();
-  program_.kin.unload();
 }

@@ -55,7 +55,8 @@ void MainScreen::Command10_Click() {
   program_.kin.show();
 }
 
-// The attack setup ma3 opens here once it exists; it reads the code 7.
+// Military action: 7 is its command code, which opens no dialog. The attack
+// setup ma3 opens here once it exists.
 void MainScreen::Command7_Click() { com.setCaption(7); }
 
 // The movement screen ma6 opens here once it exists.

@@ -191,6 +191,24 @@ TEST(InvestmentDialog, ExecuteRaisesTheValueAndSpendsTheAmount) {
   }
 }
 
+// Territory 30 starts with its castle above the cap: the step still offers
+// castle investment, the end-of-step limits bring the castle down to 500 before
+// the player acts, and the investment can then only report the cap.
+TEST(InvestmentDialog, ACastleThatStartsAboveItsCapCanOnlyReachTheCap) {
+  constexpr int kTower = 30;  // ドラーゲン塔, castle 510
+  Step step(kTower);
+  ASSERT_TRUE(step.ma1.Command4.enabled());
+  const double funds = ui::Val(step.funds().caption());
+  InvestmentDialog& kin = step.open(4);
+  EXPECT_EQ(kin.Label3.caption(), "500");
+  step.program.click(kin.Command1);
+  step.queue({0.9f, 0.9f});
+  step.program.click(kin.Command8);
+  EXPECT_EQ(step.column(4).caption(), "500");
+  EXPECT_EQ(step.ma1.Label33.caption(), "城価値が500になりました");
+  EXPECT_EQ(ui::Val(step.funds().caption()), funds - 100);
+}
+
 TEST(InvestmentDialog, ExecuteWithoutAnAmountSpendsNothingAndStillGains) {
   struct Case {
     int territory;

@@ -218,6 +218,26 @@ TEST(SpecialCommands, MissionaryWorkIsPaidFromFundsOf300) {
   }
 }
 
+// Plunder and missionary work reseed from the clock before they draw; hunting
+// draws on from where the generator stands. A game one draw ahead of its twin
+// therefore meets it again after a reseed and stays one draw apart otherwise.
+TEST(SpecialCommands, PlunderAndMissionaryWorkReseedButHuntingDoesNot) {
+  struct Case {
+    int n;
+    bool reseeds;
+  };
+  for (const Case& c : {Case{12, true}, Case{15, true}, Case{13, false}}) {
+    SCOPED_TRACE("Command" + std::to_string(c.n));
+    Step twin, ahead;
+    ahead.program.random().Rnd();
+    twin.program.click(*commands(twin.ma1)[c.n - 1]);
+    ahead.program.click(*commands(ahead.ma1)[c.n - 1]);
+    EXPECT_EQ(ahead.ma1.Label33.caption() == twin.ma1.Label33.caption() &&
+                  ahead.program.random().Rnd() == twin.program.random().Rnd(),
+              c.reseeds);
+  }
+}
+
 TEST(SpecialCommands, EachImmediateCommandEndsTheStepAndTheSweepGoesOn) {
   for (int n : {9, 12, 13, 15}) {
     SCOPED_TRACE("Command" + std::to_string(n));
