@@ -1,5 +1,7 @@
 #include "turns/domestic_action.h"
 
+#include <string>
+
 #include "screens/program.h"
 #include "ui/convert.h"
 #include "world/nation_sets.h"

@@ -133,6 +133,44 @@ TEST_F(ComputerTurnTest, EndOfStepLimitsCapEachValueForFiveHundredFunds) {
   }
 }
 
+// Loyalty above 200 is lowered for free before the computer acts; only a
+// rise past 200 in the action itself meets the clamp, which adds 500 funds. The
+// armament stays low and the funds end at 500 or less, so the military
+// decision that follows has nothing to buy.
+TEST_F(ComputerTurnTest, ComputerCommandPhaseLowersLoyaltyThenActsThenClamps) {
+  struct Case {
+    const char* what;
+    const char* ruler;
+    float action;  // Int(draw * 10) + 1 is the action number
+    const char* fundsBefore;
+    const char *loyalty, *castle, *funds;
+  } cases[] = {
+      {"k 2 raises the people past 200", "2", 0.15f, "500", "200", "180", "500"},
+      {"k 4 of a faith raises them for free", "14", 0.35f, "500", "200", "180", "1000"},
+      {"k 7 builds the castle instead", "2", 0.65f, "501", "200", "206", "1"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    Program program;
+    program.random().fix(1, [&program] { return program.now(); });
+    MainScreen& ma1 = program.ma1();
+    ma1.mm.setCaption("9");
+    ma1.count1.setCaption("2");
+    ma1.count2.setCaption("1");
+    program.da2().m(2).setCaption(c.ruler);
+    program.da3().w(2).setCaption("100");
+    program.da3().s(2).setCaption("230");
+    program.da3().d(2).setCaption(c.fundsBefore);
+    program.random().queue(c.action);
+    program.random().queue(0.5f);  // the rise: Int(0.5 * N) + 1
+    turns::computerTurnTick(program);
+    EXPECT_EQ(ma1.Label33.caption(), "キルク城コマンドターン中･･･");
+    EXPECT_EQ(program.da3().s(2).caption(), c.loyalty);
+    EXPECT_EQ(program.da3().q(2).caption(), c.castle);
+    EXPECT_EQ(program.da3().d(2).caption(), c.funds);
+  }
+}
+
 TEST_F(ComputerTurnTest, LimitsFollowTheCommandPhaseOfComputerAndPlayer) {
   program.da2().r(2).setCaption("2300");
   runTo(2);

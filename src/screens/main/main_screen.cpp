@@ -199,7 +199,7 @@ ui::LabelDesign MainScreen::heading(int row, const char* caption) {
 }
 
 ui::LabelDesign MainScreen::value(int row) {
-  return {.at = {1920, row - 30, 1800, 345}, .font = {ui::kGothic, 14.25}, .in = &Frame4};
+  return {.at = {1920, row, 1800, 345}, .font = {ui::kGothic, 14.25}, .in = &Frame4};
 }
 
 ui::LabelDesign MainScreen::calendar(int left, int width, const char* caption, ui::Align align) {

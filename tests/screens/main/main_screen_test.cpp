@@ -112,6 +112,30 @@ TEST_F(MainScreenTest, RegionNamesLieInsideTheirOwnAreas) {
   }
 }
 
+TEST_F(MainScreenTest, StatusPanelRowsPairEachHeadingWithItsValue) {
+  struct Row {
+    const char* heading;
+    const char* value;
+    int top;
+  } rows[] = {
+      {"Label17", "Label18", 3840}, {"Label19", "Label20", 4320}, {"Label21", "Label22", 4800},
+      {"Label23", "Label24", 5280}, {"Label25", "Label26", 5760}, {"Label27", "Label28", 6240},
+      {"Label29", "Label31", 6720}, {"Label30", "Label32", 7200},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.heading);
+    const auto& heading = *static_cast<ui::Label*>(ma1.find(row.heading));
+    const auto& value = *static_cast<ui::Label*>(ma1.find(row.value));
+    EXPECT_EQ(heading.at().top, row.top);
+    EXPECT_EQ(value.at().top, row.top);
+    EXPECT_GE(value.at().left, heading.at().left + heading.at().width);  // side by side
+    EXPECT_EQ(heading.design().font.points, 12);
+    EXPECT_EQ(value.design().font.points, 14.25);
+    EXPECT_EQ(heading.container(), &ma1.Frame4);
+    EXPECT_EQ(value.container(), &ma1.Frame4);
+  }
+}
+
 TEST_F(MainScreenTest, StatusPanelCopiesTheTerritoryAsWritten) {
   program.da3().d(30).setCaption(" 9000.50 ");  // copied as text, not reformatted
   ma1.refreshPanel(30);
