@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "screens/program.h"
-#include "support/main_screen_buttons.h"
+#include "support/main_screen_steps.h"
 #include "ui/convert.h"
 
 namespace {
@@ -246,16 +246,7 @@ TEST(InvestmentDialog, ExecuteEndsTheStepAndTheSweepGoesOn) {
 
   EXPECT_FALSE(step.program.kin.loaded());
   EXPECT_EQ(step.ma1.com.caption(), "0");
-  EXPECT_EQ(states(commands(step.ma1)), std::string(15, '0'));
-  EXPECT_TRUE(step.ma1.Timer2.enabled());
-  EXPECT_FALSE(step.ma1.Timer1.enabled());
-
-  step.program.advance(500);  // the hand-back phase
-  EXPECT_EQ(step.ma1.count2.caption(), "0");
-  EXPECT_TRUE(step.ma1.Timer1.enabled());
-  EXPECT_FALSE(step.ma1.Timer2.enabled());
-  step.program.advance(500);
-  EXPECT_EQ(step.ma1.count1.caption(), "13");
+  support::expectStepEndedAndSweepGoesOn(step.program, "13");
 }
 
 TEST(InvestmentDialog, AnotherInvestmentButtonSwitchesTheCodeOfTheOpenDialog) {

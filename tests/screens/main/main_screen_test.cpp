@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "screens/program.h"
-#include "support/main_screen_buttons.h"
+#include "support/main_screen_steps.h"
 #include "ui/convert.h"
 
 namespace {

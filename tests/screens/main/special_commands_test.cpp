@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "screens/program.h"
-#include "support/main_screen_buttons.h"
+#include "support/main_screen_steps.h"
 #include "ui/convert.h"
 
 namespace {
@@ -243,16 +243,7 @@ TEST(SpecialCommands, EachImmediateCommandEndsTheStepAndTheSweepGoesOn) {
     SCOPED_TRACE("Command" + std::to_string(n));
     Step step;
     step.program.click(*commands(step.ma1)[n - 1]);
-    EXPECT_EQ(states(step.ma1), std::string(15, '0'));
-    EXPECT_TRUE(step.ma1.Timer2.enabled());
-    EXPECT_FALSE(step.ma1.Timer1.enabled());
-
-    step.program.advance(500);  // the hand-back phase
-    EXPECT_EQ(step.ma1.count2.caption(), "0");
-    EXPECT_TRUE(step.ma1.Timer1.enabled());
-    EXPECT_FALSE(step.ma1.Timer2.enabled());
-    step.program.advance(500);
-    EXPECT_EQ(step.ma1.count1.caption(), "19");
+    support::expectStepEndedAndSweepGoesOn(step.program, "19");
   }
 }
 
