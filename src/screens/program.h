@@ -3,11 +3,15 @@
 // The program object: one lazy slot per screen of the game, reached as
 // program.ma1(), program.da3() ...; `start` shows the first screen.
 
+#include "screens/battle/battle_screen.h"
 #include "screens/front/ending_screen.h"
 #include "screens/front/nation_selection.h"
 #include "screens/front/opening_screen.h"
 #include "screens/main/investment_dialog.h"
 #include "screens/main/main_screen.h"
+#include "screens/military/attack_confirmation.h"
+#include "screens/military/attack_setup.h"
+#include "screens/military/movement_screen.h"
 #include "ui/desktop.h"
 #include "world/nation_data.h"
 #include "world/territory_economy.h"
@@ -29,4 +33,8 @@ class Program : public ui::Desktop {
   Slot<TerritoryStrength> da3{*this, "da3"};
   Slot<EndingScreen> en1{*this, "en1"};
   Slot<InvestmentDialog> kin{*this, "kin"};
+  Slot<BattleScreen> ma2{*this, "ma2"};
+  Slot<MovementScreen> ma6{*this, "ma6"};
+  Slot<AttackSetup> ma3{*this, "ma3"};
+  Slot<AttackConfirmation> ma4{*this, "ma4"};
 };

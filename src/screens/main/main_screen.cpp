@@ -105,6 +105,9 @@ void MainScreen::endCommand() {
   // The screens of this step close first, as their cancel would, so that
   // none can act once the step has ended.
   program_.kin.unload();
+  program_.ma3.unload();
+  program_.ma4.unload();
+  program_.ma6.unload();
   for (ui::Button* button :
        {&Command1, &Command2, &Command3, &Command4, &Command5, &Command6, &Command7, &Command8,
         &Command9, &Command10, &Command11, &Command12, &Command13, &Command14, &Command15})

@@ -55,12 +55,15 @@ void MainScreen::Command10_Click() {
   program_.kin.show();
 }
 
-// Military action: 7 is its command code, which opens no dialog. The attack
-// setup ma3 opens here once it exists.
-void MainScreen::Command7_Click() { com.setCaption(7); }
+// Military action: 7 is its command code. The attack setup opens on top; the
+// step goes on until an attack is fought or another command ends it.
+void MainScreen::Command7_Click() {
+  com.setCaption(7);
+  program_.ma3.show();
+}
 
-// The movement screen ma6 opens here once it exists.
-void MainScreen::Command14_Click() {}
+// Movement: the step ends only when the movement screen carries a move out.
+void MainScreen::Command14_Click() { program_.ma6.show(); }
 
 // End of turn: nothing is done for this territory this month.
 void MainScreen::Command9_Click() { endCommand(); }
