@@ -543,7 +543,7 @@ ui::ButtonDesign BattleScreen::command(ui::Frame* frame, int place, const char* 
           .caption = caption,
           .tooltip = tooltip,
           .picture = picture,
-          .font = {ui::kBrush, 9},
+          .font = {ui::kBrush, 11.25},
           .enabled = false,
           .graphical = true,
           .in = frame};

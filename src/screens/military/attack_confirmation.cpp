@@ -116,9 +116,13 @@ void AttackConfirmation::Command1_Click() {
   // The attack is under way: it can be committed only once, this screen
   // stays for the battle to read, and no other command of the step may run
   // (it would end the step and close the screens the battle reads) until the
-  // battle ends it. Quitting the game stays possible.
+  // battle ends it: the investment dialog and the movement screen close as
+  // their cancel would, and the main screen's commands go off. Quitting the
+  // game stays possible.
   Command1.setEnabled(false);
   Command2.setEnabled(false);
+  program_.kin.unload();
+  program_.ma6.unload();
   for (ui::Button* button :
        {&ma1.Command1, &ma1.Command2, &ma1.Command3, &ma1.Command4, &ma1.Command5, &ma1.Command6,
         &ma1.Command7, &ma1.Command8, &ma1.Command9, &ma1.Command10, &ma1.Command12, &ma1.Command13,

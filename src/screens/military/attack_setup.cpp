@@ -111,13 +111,17 @@ void AttackSetup::Form_Load() {
   Image1.setPicture(program_.da1().Image1.picture());
 
   // Outside a territory step there is no source: nothing is offered.
-  const int src = world::territoryIndex(program_.ma1().count1.caption());
+  const std::string& count1 = program_.ma1().count1.caption();
+  const int src = world::territoryIndex(count1);
   if (src < 0) return;
   Label2.setCaption(program_.da2().n(src).caption());
   Label7.setCaption(program_.da3().f(src).caption());
   Label8.setCaption(program_.da3().w(src).caption());
 
-  for (int j : world::neighbours(src)) s(j).setEnabled(true);
+  // The roads start only from a whole territory index; the labels above
+  // round a fractional one.
+  if (Val(count1) == src)
+    for (int j : world::neighbours(src)) s(j).setEnabled(true);
 
   const std::string& player = program_.ma1().mm.caption();
   for (int i = 0; i < world::kTerritories; ++i)

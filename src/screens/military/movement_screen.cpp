@@ -126,7 +126,8 @@ void MovementScreen::Command52_Click() { add(Label6, 1000, Label8); }
 void MovementScreen::Command36_Click() {
   const int dest = destination();
   const int src = world::territoryIndex(program_.ma1().count1.caption());
-  // Without a source step or a destination there is nothing to move.
+  // The button waits for a destination; outside a territory step there is no
+  // source, and the screen closes with nothing moved.
   if (dest < 0) return;
   if (src < 0) {
     program_.ma6.unload();

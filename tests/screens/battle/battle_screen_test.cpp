@@ -414,6 +414,19 @@ TEST(BattleTurns, CommandsAndRepliesChangeTheBattleValues) {
        {"99", "41", "200", "100", "40"},
        "よ～し",
        "ぶっ、武装庫が燃えている"},
+      // The attacker's commander gives the raid away and sees through it;
+      // the raid costs the defenders every soldier, and the reply wipes them out.
+      {"armament attack seen through",
+       false,
+       4,
+       {"100", "60", "10", "100", "40"},
+       {line(3), line(1), pick(15, 20), line(1)},
+       {"100", "60", "0", "100", "40"},
+       kMildReply,
+       {"99", "60", "0", "100", "40"},
+       "返り討ちにしてくれる",
+       "ふふふっ甘いな、計略見破ったり･･･",
+       true},
   };
   for (const TurnCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -436,8 +449,8 @@ TEST(BattleTurns, CommandsAndRepliesChangeTheBattleValues) {
     EXPECT_EQ(states(battle.playerRow()), "00000");
     battle.program.advance(3000);
     EXPECT_EQ(battle.values(), c.afterReply);
-    // Brought to 0 by its own command, the attacker falls in the reply.
-    EXPECT_EQ(ma2.Timer3.enabled(), c.wipedOut);
+    // Brought to 0 by its own command, the player's side falls in the reply.
+    EXPECT_EQ((c.attack ? ma2.Timer3 : ma2.Timer7).enabled(), c.wipedOut);
     EXPECT_EQ(ma2.Label17.caption(), c.wipedOut ? "第1ターン" : "第2ターン");
     EXPECT_EQ(ma2.Label27.caption(), c.wipedOut ? "1" : "2");
   }

@@ -154,3 +154,34 @@ TEST(AttackConfirmation, CancelReturnsToTheSetupWithNothingWritten) {
     EXPECT_TRUE(fresh.Command1.enabled());
   }
 }
+
+TEST(AttackConfirmation, OkClosesTheStepsOtherOpenScreens) {
+  // The investment dialog and the movement screen stay usable beside the
+  // attack screens; left open under the battle, either could end the step
+  // and close the screens the battle reads.
+  using B = ui::Button MainScreen::*;
+  struct Case {
+    const char* name;
+    B opener;
+  };
+  const Case cases[] = {{"investment", &MainScreen::Command1},
+                        {"conscription", &MainScreen::Command10},
+                        {"movement", &MainScreen::Command14}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Step step(kSource);
+    step.program.click(step.ma1.*c.opener);
+    ASSERT_TRUE(step.program.kin.loaded() || step.program.ma6.loaded());
+    AttackConfirmation& ma4 =
+        step.confirm(kTarget, &AttackSetup::Command5, &AttackSetup::Command10);
+    step.program.click(ma4.Command1);
+
+    EXPECT_FALSE(step.program.kin.loaded());
+    EXPECT_FALSE(step.program.ma6.loaded());
+    EXPECT_TRUE(step.program.ma2.shown());
+    EXPECT_TRUE(step.program.ma3.loaded());
+    EXPECT_TRUE(step.program.ma4.loaded());
+    EXPECT_FALSE(step.ma1.Timer2.enabled());
+    EXPECT_EQ(step.program.da3().f(kSource).caption(), "41");
+  }
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <string>
 #include <utility>
@@ -69,6 +70,34 @@ TEST(AttackSetup, TheMapJoinsEveryNeighbouringPairOnceFromButtonToButton) {
   EXPECT_EQ(drawn, pairs);
 }
 
+TEST(AttackSetup, EachTerritoryButtonIsNamedForItsPlaceAndLiesOnTheMap) {
+  Program program;
+  AttackSetup& ma3 = program.ma3();
+  // Three buttons keep older names of their places.
+  const std::map<int, std::string> olderNames = {
+      {1, "サン･スー地域"}, {6, "ワットス山砦"}, {26, "ジョージン宮殿"}};
+  const ui::Rect& map = ma3.Image1.design().at;
+  for (int i = 0; i < world::kTerritories; ++i) {
+    SCOPED_TRACE(i);
+    const ui::ButtonDesign& d = ma3.s(i).design();
+    const std::string& name = program.da2().n(i).caption();
+    if (const auto older = olderNames.find(i); older != olderNames.end()) {
+      EXPECT_EQ(d.tooltip, older->second);
+      EXPECT_NE(d.tooltip, name);
+    } else {
+      EXPECT_EQ(d.tooltip, name);
+    }
+    EXPECT_EQ(d.in, &ma3.Frame3);
+    EXPECT_EQ(d.at.width, 615);
+    EXPECT_EQ(d.at.height, 615);
+    EXPECT_TRUE(d.at.left >= map.left && d.at.left + d.at.width <= map.left + map.width);
+    EXPECT_TRUE(d.at.top >= map.top && d.at.top + d.at.height <= map.top + map.height);
+    EXPECT_FALSE(d.enabled);
+    EXPECT_TRUE(d.graphical);
+    EXPECT_EQ(d.picture, "ma3.s" + std::to_string(i));
+  }
+}
+
 TEST(AttackSetup, OffersTheNeighboursThePlayerDoesNotRule) {
   struct Case {
     int source;
@@ -115,6 +144,30 @@ TEST(AttackSetup, OutsideATerritoryStepOffersNothing) {
   }
 }
 
+TEST(AttackSetup, OnlyAWholeSourceIndexOffersTargets) {
+  struct Case {
+    const char* count1;
+    int row;  // the territory the labels show
+    std::vector<int> offered;
+  };
+  const Case cases[] = {
+      {"20", 20, {18, 19, 21}}, {" 2 0", 20, {18, 19, 21}}, {"19.5", 20, {}}, {"20.4", 20, {}},
+      {"-0.4", 0, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.count1);
+    Program program;
+    program.ma1().mm.setCaption(program.da2().m(20).caption());
+    program.ma1().count1.setCaption(c.count1);
+    program.ma3.show();
+    AttackSetup& ma3 = program.ma3();
+    EXPECT_EQ(Step::offered(ma3), only(c.offered));
+    EXPECT_EQ(ma3.Label2.caption(), program.da2().n(c.row).caption());
+    EXPECT_EQ(ma3.Label7.caption(), program.da3().f(c.row).caption());
+    EXPECT_EQ(ma3.Label8.caption(), program.da3().w(c.row).caption());
+  }
+}
+
 TEST(AttackSetup, TheChosenTargetShowsOnTheNextPoll) {
   Step step(20);
   AttackSetup& ma3 = step.openSetup();
@@ -137,6 +190,30 @@ TEST(AttackSetup, TheChosenTargetShowsOnTheNextPoll) {
   step.program.advance(100);
   EXPECT_EQ(ma3.Label10.caption(), "21");
   EXPECT_EQ(ma3.Label11.caption(), "エリオット領に攻め込む");
+}
+
+TEST(AttackSetup, NamesComeFromTheTerritoryTableNotTheButtons) {
+  struct Case {
+    int source, target;
+    const char* sourceName;
+    const char* chosen;
+  };
+  const Case cases[] = {
+      {0, 1, "グラドウェン防壁", "サン・スー地域に攻め込む"},
+      {1, 0, "サン・スー地域", "グラドウェン防壁に攻め込む"},
+      {5, 6, "エドワード港", "ワットス砦に攻め込む"},
+      {24, 26, "ヌン僧院", "ジョージン領に攻め込む"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.source);
+    Step step(c.source);
+    AttackSetup& ma3 = step.openSetup();
+    ASSERT_TRUE(ma3.s(c.target).enabled());
+    step.program.click(ma3.s(c.target));
+    step.program.advance(100);
+    EXPECT_EQ(ma3.Label2.caption(), c.sourceName);
+    EXPECT_EQ(ma3.Label11.caption(), c.chosen);
+  }
 }
 
 TEST(AttackSetup, AmountsStayWithinWhatTheTerritoryHolds) {

@@ -177,9 +177,10 @@ TEST(MovementScreen, AmountsGrowByTheirStepsAndFallToZeroBeyondWhatTheSourceHeld
     const char* amounts;  // soldiers, armament, funds to move
   };
   const Case cases[] = {
+      // The comparison is numeric: "100" is more than "90" and "500" less than
+      // "1200", though as texts both sort the other way.
       {"90", "0", "0", {&MovementScreen::Command43}, "0 0 0"},
       {"90", "0", "0", {&MovementScreen::Command42, &MovementScreen::Command41}, "60 0 0"},
-      // The comparison is numeric: "1000" is more than "500" though it sorts first.
       {"1200", "0", "0", {&MovementScreen::Command44, &MovementScreen::Command44}, "1000 0 0"},
       {"1200",
        "0",
