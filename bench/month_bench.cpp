@@ -1,6 +1,7 @@
 // Whole game months run headless for nation 9, the player ending every step
-// at once with the end-of-turn command: how many months a second the model
-// runs, and (under callgrind, collecting in runMonth) what one month costs.
+// at once with the end-of-turn command while the computer's nations besiege
+// each other: how many months a second the model runs, and (under callgrind,
+// collecting in runMonth) what one month costs.
 
 #include <benchmark/benchmark.h>
 
@@ -9,12 +10,13 @@
 namespace {
 
 // One month from count1 -1 to the month's close: 35 territory steps and the
-// two closing ticks. False if the player's step could not be ended.
+// two closing ticks, sieges included. False if the player's step could not
+// be ended.
 [[gnu::noinline]] bool runMonth(Program& program) {
   MainScreen& ma1 = program.ma1();
   do {
     program.advance(500);
-    if (!ma1.Timer1.enabled() && !ma1.Timer2.enabled()) {
+    if (!ma1.Timer1.enabled() && !ma1.Timer2.enabled() && !program.ma5.loaded()) {
       program.click(ma1.Command9);
       if (!ma1.Timer2.enabled()) return false;
     }
@@ -26,6 +28,9 @@ void Months(benchmark::State& state) {
   Program program;
   program.random().fix(1, [&program] { return program.now(); });
   program.ma1().mm.setCaption("9");
+  // 800 soldiers keep every attacker away from the player's territory, so no
+  // defence battle waits for a player who only ends steps.
+  program.da3().f(12).setCaption("800");
   program.ma1.show();
   for (auto _ : state)
     if (!runMonth(program)) {

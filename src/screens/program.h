@@ -12,6 +12,7 @@
 #include "screens/military/attack_confirmation.h"
 #include "screens/military/attack_setup.h"
 #include "screens/military/movement_screen.h"
+#include "screens/military/siege_screen.h"
 #include "ui/desktop.h"
 #include "world/nation_data.h"
 #include "world/territory_economy.h"
@@ -37,4 +38,5 @@ class Program : public ui::Desktop {
   Slot<MovementScreen> ma6{*this, "ma6"};
   Slot<AttackSetup> ma3{*this, "ma3"};
   Slot<AttackConfirmation> ma4{*this, "ma4"};
+  Slot<SiegeScreen> ma5{*this, "ma5"};
 };

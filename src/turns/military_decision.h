@@ -1,7 +1,12 @@
 #pragma once
 
 // The computer's military decision for its territory in the command phase,
-// after its domestic action; an attack opens the battle or siege screen.
+// after its domestic action: a territory short of armament buys some; one
+// with enough draws a neighbour from its target list and attacks it when the
+// neighbour belongs to another nation and the odds in soldiers are good. The
+// attack force leaves the territory at once; an attack on the player opens
+// the battle screen, one on another computer nation the siege screen, and
+// both stop the computer-turn timer until the fight is over.
 
 class Program;
 

@@ -38,6 +38,9 @@ class ComputerTurnTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(ComputerTurnTest, ComputerStepRunsItsThreePhasesOnePerTick) {
+  // Armament 100 makes territory 2 rearm rather than attack, so its step
+  // opens no siege.
+  program.da3().w(2).setCaption("100");
   runTo(2);
   EXPECT_EQ(program.now(), 4500);
   EXPECT_TRUE(ma1.Timer2.enabled());

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -190,16 +191,30 @@ TEST(PlayerClock, AYearOfMonthsPassesWithThePlayerEndingEveryStep) {
   program.random().fix(1, [&program] { return program.now(); });
   MainScreen& ma1 = program.ma1();
   ma1.mm.setCaption("9");
+  // With 800 soldiers the player's territory is never worth attacking, since
+  // no attacker has half as many again; the computer's sieges go on around it.
+  program.da3().f(12).setCaption("800");
   ma1.show();
 
   const std::vector<std::string> months = {"1230年12月", "1231年1月", "1231年2月",  "1231年3月",
                                            "1231年4月",  "1231年5月", "1231年6月",  "1231年7月",
                                            "1231年8月",  "1231年9月", "1231年10月", "1231年11月"};
   int playerSteps = 0;
+  int sieges = 0;
+  std::int64_t held = 0;  // time the sweep stood still for sieges
   for (int month = 0; month < 12; ++month) {
     SCOPED_TRACE(months[month]);
     do {
-      program.advance(500);
+      // One timer tick at a time, so a siege's length is measured exactly.
+      program.advance(*program.nextDue() - program.now());
+      if (program.ma5.loaded()) {
+        ++sieges;
+        const std::int64_t opened = program.now();
+        while (program.ma5.loaded()) program.advance(*program.nextDue() - program.now());
+        held += program.now() - opened;
+        ASSERT_TRUE(ma1.Timer2.enabled());
+      }
+      ASSERT_FALSE(program.ma2.loaded());
       if (!ma1.Timer1.enabled() && !ma1.Timer2.enabled()) {
         ASSERT_EQ(ma1.Label33.caption(), "あなたのターンです");
         ASSERT_EQ(ma1.count1.caption(), "12");
@@ -207,9 +222,11 @@ TEST(PlayerClock, AYearOfMonthsPassesWithThePlayerEndingEveryStep) {
         ma1.endCommand();
       }
     } while (ma1.count1.caption() != "-1");
-    EXPECT_EQ(program.now(), 71000 * (month + 1));  // 35 steps of 2 s and two ticks
+    // 35 steps of 2 s and two ticks, and the sieges.
+    EXPECT_EQ(program.now() - held, 71000 * (month + 1));
     EXPECT_EQ(ma1.Label33.caption(), months[month]);
   }
+  EXPECT_GT(sieges, 0);
   EXPECT_EQ(playerSteps, 12);
   // The computer's territories developed, and every command phase kept its
   // step's values within their limits.
