@@ -77,6 +77,20 @@ TEST_F(MilitaryDecisionTest, LittleArmamentIsBoughtWhenTheFundsExceedFiveHundred
   }
 }
 
+// The decision reseeds from the clock before it draws: a game one draw ahead
+// of its twin buys the same armament.
+TEST(MilitaryDecision, ReseedsBeforeItDraws) {
+  Phase twin, ahead;
+  ahead.program.random().Rnd();
+  for (Phase* step : {&twin, &ahead}) {
+    step->da3.w(0).setCaption("100");
+    step->da3.d(0).setCaption("600");
+    turns::militaryDecision(step->program, 0);
+  }
+  EXPECT_EQ(ahead.da3.w(0).caption(), twin.da3.w(0).caption());
+  EXPECT_EQ(ahead.program.random().Rnd(), twin.program.random().Rnd());
+}
+
 TEST_F(MilitaryDecisionTest, TheTargetListIsDrawnByItsLength) {
   struct Case {
     int territory;
@@ -163,10 +177,11 @@ TEST_F(MilitaryDecisionTest, AttacksOnlyAnotherNationWithHalfAsManySoldiersAgain
 TEST_F(MilitaryDecisionTest, RedrawsTheForceUntilItFitsBetweenBothSides) {
   border("150", "100");
   queue({0, 0, 0});
-  // 51 and 201 soldiers do not fit, 150 leaves none at home, 121 does.
-  queue({pick(51, 1000), pick(201, 1000), pick(150, 1000), pick(121, 1000)});
-  // 106 and 150 armament are redrawn, 99 is the most an attack takes.
-  queue({pick(106, 150), pick(150, 150), pick(99, 150), 0.125f});
+  // 51 and 100 soldiers are no more than the defenders, 201 are more than
+  // the attackers have, 150 leave none at home; 121 fit.
+  queue({pick(51, 1000), pick(100, 1000), pick(201, 1000), pick(150, 1000), pick(121, 1000)});
+  // 106, 100 and 150 armament are redrawn, 99 is the most an attack takes.
+  queue({pick(106, 150), pick(100, 150), pick(150, 150), pick(99, 150), 0.125f});
   turns::militaryDecision(program, 0);
   EXPECT_EQ(ma1.t.caption(), "121");
   EXPECT_EQ(da3.f(0).caption(), "29");

@@ -85,13 +85,10 @@ void SiegeScreen::Timer1_Timer() {
   const double x1 = Val(Label10.caption()) / shield(Val(Label8.caption())) * 10;
   const double c = Val(ui::CStr(Val(Label10.caption()) + Val(Label6.caption())));
   const double x2 = Val(Label8.caption()) / shield(c) * 10;
-  // Neither side can hurt the other: the siege would never end, so the
-  // defenders hold and the attack fails at once.
-  const bool stalemate = Int(x1) == 0 && Int(x2) == 0;
 
   Label7.setCaption(Val(Label7.caption()) - Int(x1));
   if (Val(Label7.caption()) < 0) Label7.setCaption("0");
-  if (Val(Label7.caption()) == 0 || stalemate) {
+  if (Val(Label7.caption()) == 0) {
     da3.f(target).setCaption(Val(Label9.caption()));
     finish();
     return;
@@ -104,11 +101,18 @@ void SiegeScreen::Timer1_Timer() {
     da3.w(target).setCaption(Val(Label8.caption()));
     da2.m(target).setCaption(Val(da2.m(source).caption()));
     finish();
+    return;
+  }
+
+  // The losses are the same on every tick: when neither side loses a soldier
+  // the siege would never end, so the defenders hold and the attack fails.
+  if (Int(x1) <= 0 && Int(x2) <= 0) {
+    da3.f(target).setCaption(Val(Label9.caption()));
+    finish();
   }
 }
 
 void SiegeScreen::finish() {
-  Timer1.setEnabled(false);
   program_.ma1().handBack();
   program_.ma5.unload();
 }

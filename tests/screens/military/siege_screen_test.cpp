@@ -128,6 +128,8 @@ TEST(SiegeScreen, EndsWhenEitherSideHasNoSoldiersLeft) {
       {"no defending armament", "40", "50", "30", "0", "50", 3, "5", "40", "50"},
       {"no armament and no castle", "40", "3", "60", "0", "0", 2, "5", "40", "3"},
       {"neither side can hurt the other", "40", "5", "60", "0", "60", 1, "4", "60", "0"},
+      {"an empty garrison neither can hurt", "40", "5", "0", "0", "60", 1, "5", "40", "5"},
+      {"the attackers only gain", "40", "5", "60", "-1", "60", 1, "4", "60", "-1"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
