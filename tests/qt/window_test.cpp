@@ -3,9 +3,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 
 #include "qt/fonts.h"
 #include "qt/qt_desktop.h"
+#include "screens/program.h"
 #include "support/tiny_program.h"
 
 namespace {
@@ -69,6 +71,40 @@ TEST(Fonts, BrushTextDrawsEveryCharacter) {
   EXPECT_EQ(qtview::brushRichText("！", {ui::kGothic, 9.75}), "");
   EXPECT_EQ(qtview::fontFor(brush).families().front(), "AoyagiKouzanFontT");
   EXPECT_EQ(qtview::fontFor({ui::kGothic, 9}).pixelSize(), 12);
+}
+
+}  // namespace
+
+namespace {
+
+// A mouse press in the middle of a widget's window, as the player makes it:
+// whatever lies on top there receives it.
+void pressAt(QWidget* window, QWidget* view) {
+  const QPoint centre = view->mapTo(window, view->rect().center());
+  QWidget* target = window->childAt(centre);
+  ASSERT_NE(target, nullptr);
+  const QPoint local = target->mapFrom(window, centre);
+  QMouseEvent press(QEvent::MouseButtonPress, local, target->mapToGlobal(local), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, local, target->mapToGlobal(local), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &press);
+  QCoreApplication::sendEvent(target, &release);
+}
+
+TEST(Windows, TheAttackMapsButtonsLieAboveItsPictureAndLines) {
+  Program program;
+  qtview::QtDesktop desktop(program, false);
+  program.ma1().mm.setCaption("9");
+  program.ma1().count1.setCaption("11");
+  program.ma1.show();
+  program.advance(1500);  // the player's step on ルーブエン街道
+  desktop.sync();
+  pressAt(desktop.window("ma1"), desktop.window("ma1")->viewOf(program.ma1().Command7));
+  qtview::ScreenWindow* ma3 = desktop.window("ma3");
+  ASSERT_NE(ma3, nullptr);
+  pressAt(ma3, ma3->viewOf(program.ma3().s(11)));
+  EXPECT_EQ(program.ma3().Label10.caption(), "11");
 }
 
 }  // namespace
