@@ -55,7 +55,7 @@ struct Step {
 
 }  // namespace
 
-TEST(SpecialCommands, PlunderSucceedsUnlessTheDrawExceedsTheLoyalty) {
+TEST(MainScreenCommands, PlunderSucceedsUnlessTheDrawExceedsTheLoyalty) {
   struct Case {
     const char* loyalty;
     const char* funds;
@@ -158,7 +158,7 @@ TEST(SpecialCommands, PlunderSucceedsUnlessTheDrawExceedsTheLoyalty) {
   }
 }
 
-TEST(SpecialCommands, HuntingGivesMoreFromAprilToSeptember) {
+TEST(MainScreenCommands, HuntingGivesMoreFromAprilToSeptember) {
   struct Case {
     const char* month;
     float draw;
@@ -184,7 +184,7 @@ TEST(SpecialCommands, HuntingGivesMoreFromAprilToSeptember) {
   }
 }
 
-TEST(SpecialCommands, MissionaryWorkIsPaidFromFundsOf300) {
+TEST(MainScreenCommands, MissionaryWorkIsPaidFromFundsOf300) {
   struct Case {
     const char* loyalty;
     const char* funds;
@@ -221,7 +221,7 @@ TEST(SpecialCommands, MissionaryWorkIsPaidFromFundsOf300) {
 // Plunder and missionary work reseed from the clock before they draw; hunting
 // draws on from where the generator stands. A game one draw ahead of its twin
 // therefore meets it again after a reseed and stays one draw apart otherwise.
-TEST(SpecialCommands, PlunderAndMissionaryWorkReseedButHuntingDoesNot) {
+TEST(MainScreenCommands, PlunderAndMissionaryWorkReseedButHuntingDoesNot) {
   struct Case {
     int n;
     bool reseeds;
@@ -238,7 +238,7 @@ TEST(SpecialCommands, PlunderAndMissionaryWorkReseedButHuntingDoesNot) {
   }
 }
 
-TEST(SpecialCommands, EachImmediateCommandEndsTheStepAndTheSweepGoesOn) {
+TEST(MainScreenCommands, EachImmediateCommandEndsTheStepAndTheSweepGoesOn) {
   for (int n : {9, 12, 13, 15}) {
     SCOPED_TRACE("Command" + std::to_string(n));
     Step step;
@@ -247,7 +247,7 @@ TEST(SpecialCommands, EachImmediateCommandEndsTheStepAndTheSweepGoesOn) {
   }
 }
 
-TEST(SpecialCommands, EndOfTurnChangesNothingAndWritesNoMessage) {
+TEST(MainScreenCommands, EndOfTurnChangesNothingAndWritesNoMessage) {
   Step step;
   const std::string loyalty = step.loyalty(), funds = step.funds(), soldiers = step.soldiers();
   step.command(step.ma1.Command9, {});
@@ -258,7 +258,7 @@ TEST(SpecialCommands, EndOfTurnChangesNothingAndWritesNoMessage) {
   EXPECT_EQ(step.program.random().Rnd(), kUntouched);
 }
 
-TEST(SpecialCommands, QuitEndsTheProgramAtOnce) {
+TEST(MainScreenCommands, QuitEndsTheProgramAtOnce) {
   Step step;
   step.program.kin.show();
   step.program.click(step.ma1.Command11);
@@ -267,7 +267,7 @@ TEST(SpecialCommands, QuitEndsTheProgramAtOnce) {
   EXPECT_FALSE(step.program.kin.loaded());
 }
 
-TEST(SpecialCommands, MilitaryActionAndMovementLeaveTheStepOpen) {
+TEST(MainScreenCommands, MilitaryActionAndMovementLeaveTheStepOpen) {
   struct Case {
     int n;
     const char* com;
