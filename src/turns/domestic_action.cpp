@@ -36,7 +36,7 @@ class DomesticAction {
   // What happens when the funds are below 500.
   enum class Short { Hunt, Nothing };
 
-  double draw(int n) { return ui::Int(program_.random().Rnd() * static_cast<float>(n)) + 1; }
+  double draw(float n) { return ui::IntRnd(program_.random(), n) + 1; }
   void raise(ui::Label& column, int n) { column.setCaption(Val(column.caption()) + draw(n)); }
   void pay(double cost) { d_.setCaption(Val(d_.caption()) - cost); }
   // Pays the cost when the funds cover it, or leaves the funds at 0.
@@ -58,7 +58,7 @@ class DomesticAction {
 void DomesticAction::run() {
   ui::Label& k = program_.ma1().k;
   program_.random().Randomize();
-  k.setCaption(ui::Int(program_.random().Rnd() * 10.0f) + 1);
+  k.setCaption(ui::IntRnd(program_.random(), 10) + 1);
 
   const double s = Val(s_.caption());
   if (s <= 50) {

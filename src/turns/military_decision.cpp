@@ -15,9 +15,6 @@ using ui::Val;
 
 namespace {
 
-// Int(Rnd × n) + 1, a whole number from 1 to n.
-double draw(ui::Random& random, int n) { return ui::Int(random.Rnd() * static_cast<float>(n)) + 1; }
-
 // Whether some whole number from 1 to 1000 lies strictly between the
 // defender's and the attacker's soldiers: without one the force of an
 // attack could never be drawn.
@@ -41,15 +38,15 @@ void militaryDecision(Program& program, int i) {
   if (Val(da3.w(i).caption()) <= 150) {
     if (Val(da3.d(i).caption()) > 500) {
       da3.d(i).setCaption(Val(da3.d(i).caption()) - 500);
-      da3.w(i).setCaption(Val(da3.w(i).caption()) + draw(random, 60));
+      da3.w(i).setCaption(Val(da3.w(i).caption()) + ui::IntRnd(random, 60) + 1);
     }
     return;
   }
 
   // One draw for each length of list, the list's own length choosing.
-  const double a3 = draw(random, 3);
-  const double a4 = draw(random, 4);
-  const double a5 = draw(random, 5);
+  const double a3 = ui::IntRnd(random, 3) + 1;
+  const double a4 = ui::IntRnd(random, 4) + 1;
+  const double a5 = ui::IntRnd(random, 5) + 1;
   const std::vector<int>& targets = world::targetDraws(i);
   const double pick = targets.size() == 3 ? a3 : targets.size() == 4 ? a4 : a5;
   ma1.ai.setCaption(targets[static_cast<std::size_t>(pick) - 1]);
@@ -62,14 +59,14 @@ void militaryDecision(Program& program, int i) {
 
   // The force lies strictly between the defenders and the whole garrison.
   do {
-    ma1.t.setCaption(draw(random, 1000));
+    ma1.t.setCaption(ui::IntRnd(random, 1000) + 1);
   } while (!(Val(da3.f(i).caption()) - Val(ma1.t.caption()) > 0 &&
              Val(da3.f(ai).caption()) < Val(ma1.t.caption())));
   da3.f(i).setCaption(Val(da3.f(i).caption()) - Val(ma1.t.caption()));
 
   double a = 0;
   do {
-    a = draw(random, 150);
+    a = ui::IntRnd(random, 150) + 1;
   } while (!(a < 100));
   ma1.Label35.setCaption(a);
   da3.w(i).setCaption(Val(da3.w(i).caption()) - a);

@@ -8,8 +8,7 @@ namespace ui {
 namespace {
 
 std::uint64_t wallClock() {
-  return static_cast<std::uint64_t>(
-      std::chrono::system_clock::now().time_since_epoch().count());
+  return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 std::uint64_t mixed(std::uint64_t x) {
@@ -57,5 +56,7 @@ void Random::queue(float value) {
   if (value >= 1.0f) value = std::nextafter(1.0f, 0.0f);
   queued_.push_back(value);
 }
+
+double IntRnd(Random& random, float n) { return std::floor(random.Rnd() * n); }
 
 }  // namespace ui

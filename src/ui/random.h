@@ -35,4 +35,8 @@ class Random {
   std::deque<float> queued_;
 };
 
+// Int(Rnd × n): a draw scaled by n in single precision, as every draw of the
+// game is, and floored.
+double IntRnd(Random& random, float n);
+
 }  // namespace ui

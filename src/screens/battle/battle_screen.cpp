@@ -11,9 +11,6 @@ using ui::Val;
 
 namespace {
 
-// Int(Rnd × n), the product taken in single precision as every draw is.
-double draw(ui::Random& random, float n) { return Int(random.Rnd() * n); }
-
 // A caption of a table column, or empty for an index that names no row.
 std::string cell(const ui::WidgetArray<ui::Label>& column, int i) {
   return i < 0 ? std::string() : column(i).caption();
@@ -77,7 +74,7 @@ void lose(ui::Label& value, double x) { value.setCaption(Val(value.caption()) - 
 
 // A cost of Int(Rnd × n): the draw is taken and one given back.
 void pay(ui::Label& value, ui::Random& random, float n) {
-  value.setCaption(Val(value.caption()) - draw(random, n) + 1);
+  value.setCaption(Val(value.caption()) - ui::IntRnd(random, n) + 1);
 }
 
 void floorAt(ui::Label& value, const char* floor) {
@@ -143,7 +140,7 @@ void BattleScreen::Form_Load() {
 void BattleScreen::Timer1_Timer() {
   ui::Random& random = program_.random();
   random.Randomize();
-  const double r = draw(random, 5) + 1;
+  const double r = ui::IntRnd(random, 5) + 1;
   increment(Label23);
   const std::string& step = Label23.caption();
   const int i = static_cast<int>(r) - 1;
@@ -221,7 +218,7 @@ void BattleScreen::action(bool attackerActs, ui::Timer& running, ui::Timer& repl
   ui::Random& random = program_.random();
   increment(Label26);
   random.Randomize();
-  const double r = draw(random, 3) + 1;
+  const double r = ui::IntRnd(random, 3) + 1;
   const std::string& phase = Label26.caption();
   const std::string code = ko.caption();
   Roles side = roles(attackerActs);
@@ -237,7 +234,7 @@ void BattleScreen::action(bool attackerActs, ui::Timer& running, ui::Timer& repl
     }
   } else if (code == "3") {
     random.Randomize();
-    const double k = draw(random, 50) + 1;
+    const double k = ui::IntRnd(random, 50) + 1;
     const double n = Val(phase);
     if (n == 1) {
       side.ownSpeech.setCaption("ははっ");
@@ -283,7 +280,7 @@ void BattleScreen::reply(bool attackerActs, ui::Timer& running, ui::Timer& endTi
   ui::Random& random = program_.random();
   increment(Label25);
   random.Randomize();
-  const double r = draw(random, 3) + 1;
+  const double r = ui::IntRnd(random, 3) + 1;
   const std::string& phase = Label25.caption();
   Roles side = roles(attackerActs);
   if (phase == "1") {
@@ -298,13 +295,13 @@ void BattleScreen::reply(bool attackerActs, ui::Timer& running, ui::Timer& endTi
 
 void BattleScreen::combat(Roles& side, bool charge) {
   ui::Random& random = program_.random();
-  const double a = draw(random, 30) + 1;
+  const double a = ui::IntRnd(random, 30) + 1;
   // The defender is shielded by armament and castle, the attacker by armament alone.
   double d = side.attacker ? Val(ui::CStr(Val(Label11.caption()) + Val(Label22.caption())))
                            : Val(Label8.caption());
   // An enemy with nothing to shield it must not turn the ratio infinite.
   if (d == 0) d = 1;
-  const double b = Val(side.ownArms.caption()) / d * draw(random, 100) + 1;
+  const double b = Val(side.ownArms.caption()) / d * ui::IntRnd(random, 100) + 1;
   lose(side.own, Int(a));
   if (charge) {
     lose(side.enemy, Val(ui::CStr(Int(b) * 2)));
@@ -446,7 +443,7 @@ void BattleScreen::endSequence(bool attack) {
   ui::Random& random = program_.random();
   increment(Label24);
   random.Randomize();
-  const double r = draw(random, 3) + 1;
+  const double r = ui::IntRnd(random, 3) + 1;
   // The attacker's soldiers stand at "0" when the attacker has lost.
   const bool attackerLost = Val(Label7.caption()) == 0;
   const std::string& phase = Label24.caption();

@@ -39,9 +39,6 @@ const Investment kInvestments[] = {
 };
 // clang-format on
 
-// Int(Rnd × n), the product taken in single precision as every draw is.
-double draw(ui::Random& random, float n) { return ui::Int(random.Rnd() * n); }
-
 // The investment of a command code; none for 0, 7 and any other code.
 const Investment* investmentOf(double code) {
   for (const Investment& investment : kInvestments)
@@ -108,8 +105,8 @@ void InvestmentDialog::Command8_Click() {
   // Every execution draws twice, whatever the code.
   const double ruler = ui::Val(program_.da2().m(i).caption());
   const double loyalty = ui::Val(program_.da3().s(i).caption());
-  double g1 = ui::Int(amount * loyalty / 1000) + draw(random, 3) + 1;
-  double g2 = ui::Int(amount / 100) + draw(random, 3) + 1;
+  double g1 = ui::Int(amount * loyalty / 1000) + ui::IntRnd(random, 3) + 1;
+  double g2 = ui::Int(amount / 100) + ui::IntRnd(random, 3) + 1;
   if (!world::PlainYieldSet.contains(ruler)) {
     g1 = ui::Int(g1 * 3 / 2);
     g2 = ui::Int(g2 * 3 / 2);
@@ -119,11 +116,11 @@ void InvestmentDialog::Command8_Click() {
   if (const Investment* investment = investmentOf(code)) {
     double gain = g1;
     if (code == 5)
-      gain = ui::Int(amount / (draw(random, 20) + 10));
+      gain = ui::Int(amount / (ui::IntRnd(random, 20) + 10));
     else if (code == 6)
       gain = g2;
     else if (code == 9)
-      gain = ui::Int(amount / 20) + draw(random, 20) + 1;
+      gain = ui::Int(amount / 20) + ui::IntRnd(random, 20) + 1;
 
     ui::Label& cell = investment->column(program_, i);
     const double value = ui::Val(cell.caption()) + gain;

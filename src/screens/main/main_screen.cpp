@@ -167,7 +167,7 @@ std::optional<double> MainScreen::monthlyIncome(int i) {
   if (month == 1 || month == 4) return faith ? Int(commerce * 3 / 2) : commerce;
   if (month == 2) {
     for (int drawn : kFebruaryDraws)
-      if (i == drawn) return Int(program_.random().Rnd() * 200.0f) + 1;
+      if (i == drawn) return ui::IntRnd(program_.random(), 200) + 1;
     return std::nullopt;
   }
   if (month == 7) return faith ? Int(agriculture * 2 / 3) : Int(agriculture * 4 / 3);

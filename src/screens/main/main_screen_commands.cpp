@@ -12,13 +12,6 @@
 using ui::CStr;
 using ui::Val;
 
-namespace {
-
-// Int(Rnd × n), the product taken in single precision as every draw is.
-double draw(ui::Random& random, float n) { return ui::Int(random.Rnd() * n); }
-
-}  // namespace
-
 void MainScreen::Command1_Click() {
   com.setCaption(1);
   program_.kin.show();
@@ -77,19 +70,19 @@ void MainScreen::Command12_Click() {
   TerritoryStrength& da3 = program_.da3();
   ui::Random& random = program_.random();
   random.Randomize();
-  const double r = draw(random, 100) + 70;
+  const double r = ui::IntRnd(random, 100) + 70;
   if (r > Val(da3.s(i).caption())) {
     // Losses are taken only where there is enough to lose.
-    const double killed = Val(da3.f(i).caption()) >= 100 ? draw(random, 100) + 1 : 0;
-    const double lost = Val(da3.d(i).caption()) >= 500 ? draw(random, 500) + 1 : 0;
+    const double killed = Val(da3.f(i).caption()) >= 100 ? ui::IntRnd(random, 100) + 1 : 0;
+    const double lost = Val(da3.d(i).caption()) >= 500 ? ui::IntRnd(random, 500) + 1 : 0;
     Label33.setCaption("暴動がおこり兵士" + CStr(killed) + "人死亡し資金が" + CStr(lost) +
                        "減少しました");
     da3.f(i).setCaption(Val(da3.f(i).caption()) - killed);
     da3.d(i).setCaption(Val(da3.d(i).caption()) - lost);
   } else {
-    const double resentment = draw(random, 70) + 1;
+    const double resentment = ui::IntRnd(random, 70) + 1;
     da3.s(i).setCaption(Val(da3.s(i).caption()) - resentment);
-    const double gold = draw(random, 3000) + 100;
+    const double gold = ui::IntRnd(random, 3000) + 100;
     da3.d(i).setCaption(Val(da3.d(i).caption()) + gold);
     Label33.setCaption("金" + CStr(gold) + "を町より略奪しました");
   }
@@ -102,7 +95,7 @@ void MainScreen::Command13_Click() {
   if (i < 0) return;
   TerritoryStrength& da3 = program_.da3();
   const double month = Val(Label13.caption());
-  const double profit = draw(program_.random(), month < 4 || month > 9 ? 50 : 150) + 1;
+  const double profit = ui::IntRnd(program_.random(), month < 4 || month > 9 ? 50 : 150) + 1;
   da3.d(i).setCaption(Val(da3.d(i).caption()) + profit);
   Label33.setCaption("狩猟により" + CStr(profit) + "の利益が出ました");
   endCommand();
@@ -116,9 +109,9 @@ void MainScreen::Command15_Click() {
   TerritoryStrength& da3 = program_.da3();
   ui::Random& random = program_.random();
   random.Randomize();
-  const double support = draw(random, 10) + 1;
+  const double support = ui::IntRnd(random, 10) + 1;
   if (Val(da3.d(i).caption()) >= 300) {
-    const double cost = draw(random, 300) + 100;
+    const double cost = ui::IntRnd(random, 300) + 100;
     da3.s(i).setCaption(Val(da3.s(i).caption()) + 7 * support);
     da3.d(i).setCaption(Val(da3.d(i).caption()) - cost);
     Label33.setCaption("民衆の支持が" + CStr(7 * support) + "あがり費用が" + CStr(cost) +
