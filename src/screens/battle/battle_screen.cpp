@@ -102,9 +102,8 @@ int BattleScreen::target() const {
 }
 
 void BattleScreen::Form_Load() {
-  for (ui::Button* button : {&Command1, &Command2, &Command3, &Command4, &Command5, &Command11,
-                             &Command12, &Command13, &Command14, &Command15})
-    button->setEnabled(false);
+  enable(attackerCommands(), false);
+  enable(defenderCommands(), false);
   MainScreen& ma1 = program_.ma1();
   NationData& da1 = program_.da1();
   TerritoryEconomy& da2 = program_.da2();
@@ -154,12 +153,10 @@ void BattleScreen::Timer1_Timer() {
     Label21.setCaption(kDefenderRallies[i]);
   } else if (step == "5") {
     if (attackBattle()) {
-      for (ui::Button* button : {&Command1, &Command2, &Command3, &Command4, &Command5})
-        button->setEnabled(true);
+      enable(attackerCommands(), true);
       if (Val(Label8.caption()) < 50) Command2.setEnabled(false);
     } else {
-      for (ui::Button* button : {&Command11, &Command12, &Command13, &Command14, &Command15})
-        button->setEnabled(true);
+      enable(defenderCommands(), true);
       if (Val(Label11.caption()) < 50) Command12.setEnabled(false);
     }
   } else if (step == "6") {
@@ -192,12 +189,10 @@ void BattleScreen::startAction(const char* code, bool attackerRow) {
   Timer1.setEnabled(false);
   if (attackerRow) {
     Timer2.setEnabled(true);
-    for (ui::Button* button : {&Command1, &Command2, &Command3, &Command4, &Command5})
-      button->setEnabled(false);
+    enable(attackerCommands(), false);
   } else {
     Timer5.setEnabled(true);
-    for (ui::Button* button : {&Command11, &Command12, &Command13, &Command14, &Command15})
-      button->setEnabled(false);
+    enable(defenderCommands(), false);
   }
 }
 
@@ -334,15 +329,13 @@ void BattleScreen::endOfTurn(ui::Timer& running) {
   increment(Label27);
   Label17.setCaption("第" + Label27.caption() + "ターン");
   if (attackBattle()) {
-    for (ui::Button* button : {&Command1, &Command2, &Command3, &Command4, &Command5})
-      button->setEnabled(true);
+    enable(attackerCommands(), true);
     if (Val(Label8.caption()) < 50) Command2.setEnabled(false);
     if (Val(Label7.caption()) < 10) Command4.setEnabled(false);
     if (Val(Label22.caption()) == 0) Command4.setEnabled(false);
     if (Val(Label10.caption()) == 1) Command3.setEnabled(false);
   } else {
-    for (ui::Button* button : {&Command11, &Command12, &Command13, &Command14, &Command15})
-      button->setEnabled(true);
+    enable(defenderCommands(), true);
     if (Val(Label11.caption()) < 50) Command12.setEnabled(false);
     if (Val(Label10.caption()) < 10) Command14.setEnabled(false);
     if (Val(Label8.caption()) == 0) Command14.setEnabled(false);
@@ -431,7 +424,7 @@ void BattleScreen::defenderRetreat(const std::string& phase, double r) {
       program_.ma2.unload();
     }
   } else if (phase == "4") {
-    closeStep();
+    program_.ma1().endCommand();
     program_.ma2.unload();
   }
 }
@@ -449,8 +442,7 @@ void BattleScreen::endSequence(bool attack) {
   const std::string& phase = Label24.caption();
   if (phase == "1") {
     if (!attack) {
-      for (ui::Button* button : {&Command11, &Command12, &Command13, &Command14, &Command15})
-        button->setEnabled(false);
+      enable(defenderCommands(), false);
     }
     if (attackerLost)
       Label18.setCaption(line(kAttackerDefeats, r));
@@ -472,7 +464,7 @@ void BattleScreen::endSequence(bool attack) {
     if (attack) {
       leaveAttackBattle();
     } else {
-      closeStep();
+      program_.ma1().endCommand();
       program_.ma1().show();
       Timer7.setEnabled(false);
       program_.ma2.unload();
@@ -501,20 +493,21 @@ void BattleScreen::loseTarget(const std::string& ruler) {
   da3.w(tgt).setCaption(Val(Label8.caption()));
 }
 
-void BattleScreen::closeStep() {
-  MainScreen& ma1 = program_.ma1();
-  for (ui::Button* button :
-       {&ma1.Command1, &ma1.Command2, &ma1.Command3, &ma1.Command4, &ma1.Command5, &ma1.Command6,
-        &ma1.Command7, &ma1.Command8, &ma1.Command9, &ma1.Command10, &ma1.Command11, &ma1.Command12,
-        &ma1.Command13, &ma1.Command14, &ma1.Command15})
-    button->setEnabled(false);
-  ma1.handBack();
+std::array<ui::Button*, 5> BattleScreen::attackerCommands() {
+  return {&Command1, &Command2, &Command3, &Command4, &Command5};
+}
+
+std::array<ui::Button*, 5> BattleScreen::defenderCommands() {
+  return {&Command11, &Command12, &Command13, &Command14, &Command15};
+}
+
+void BattleScreen::enable(const std::array<ui::Button*, 5>& row, bool enabled) {
+  for (ui::Button* button : row) button->setEnabled(enabled);
 }
 
 void BattleScreen::leaveAttackBattle() {
-  closeStep();
-  program_.ma3.unload();
-  program_.ma4.unload();
+  // The end of the step closes the attack setup and confirmation, in that order.
+  program_.ma1().endCommand();
   program_.ma2.unload();
 }
 

@@ -10,6 +10,7 @@
 // ma1.count1. All battle state lives in the captions below, so every battle
 // starts again from the design-time values.
 
+#include <array>
 #include <string>
 
 #include "ui/screen.h"
@@ -219,8 +220,11 @@ class BattleScreen : public ui::Screen {
   // falls to `ruler` with the attacker's survivors.
   void keepTarget();
   void loseTarget(const std::string& ruler);
-  // Hands the computer turn back to the main screen with its commands closed.
-  void closeStep();
+  // The two rows of commands: the attacker's and the defender's.
+  std::array<ui::Button*, 5> attackerCommands();
+  std::array<ui::Button*, 5> defenderCommands();
+  static void enable(const std::array<ui::Button*, 5>& row, bool enabled);
+  // The end of the player's attack: the step ends and the battle closes.
   void leaveAttackBattle();
 
   ui::LabelDesign heading(int top, const char* caption);

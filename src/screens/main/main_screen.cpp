@@ -108,11 +108,14 @@ void MainScreen::endCommand() {
   program_.ma3.unload();
   program_.ma4.unload();
   program_.ma6.unload();
-  for (ui::Button* button :
-       {&Command1, &Command2, &Command3, &Command4, &Command5, &Command6, &Command7, &Command8,
-        &Command9, &Command10, &Command11, &Command12, &Command13, &Command14, &Command15})
-    button->setEnabled(false);
+  for (ui::Button* button : commands()) button->setEnabled(false);
   handBack();
+}
+
+std::array<ui::Button*, 15> MainScreen::commands() {
+  return {&Command1,  &Command2,  &Command3,  &Command4,  &Command5,
+          &Command6,  &Command7,  &Command8,  &Command9,  &Command10,
+          &Command11, &Command12, &Command13, &Command14, &Command15};
 }
 
 void MainScreen::handBack() { Timer2.setEnabled(true); }

@@ -8,6 +8,7 @@
 // that drive the game: Timer1 opens one territory step per tick and closes
 // the months, Timer2 runs the phases of each step.
 
+#include <array>
 #include <optional>
 
 #include "ui/screen.h"
@@ -24,9 +25,12 @@ class MainScreen : public ui::Screen {
   // commands its values and the player's nation allow, and stops Timer2 so
   // that nothing advances until a command ends the step.
   void playerStep(int i);
-  // What every command that completes the player's step does last: disables
-  // all fifteen command buttons and hands the step back.
+  // What every command that completes the player's step does last, and the
+  // end of a battle: closes the step's screens still open, disables all
+  // fifteen command buttons and hands the step back.
   void endCommand();
+  // Command1 to Command15, by number.
+  std::array<ui::Button*, 15> commands();
   // Restarts Timer2 after the player, a battle or a siege held the step; its
   // next tick is the hand-back phase, which lets Timer1 go on.
   void handBack();

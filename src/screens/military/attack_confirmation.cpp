@@ -123,11 +123,8 @@ void AttackConfirmation::Command1_Click() {
   Command2.setEnabled(false);
   program_.kin.unload();
   program_.ma6.unload();
-  for (ui::Button* button :
-       {&ma1.Command1, &ma1.Command2, &ma1.Command3, &ma1.Command4, &ma1.Command5, &ma1.Command6,
-        &ma1.Command7, &ma1.Command8, &ma1.Command9, &ma1.Command10, &ma1.Command12, &ma1.Command13,
-        &ma1.Command14, &ma1.Command15})
-    button->setEnabled(false);
+  for (ui::Button* button : ma1.commands())
+    if (button != &ma1.Command11) button->setEnabled(false);
 
   program_.ma2.show();
 }
