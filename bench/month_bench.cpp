@@ -26,7 +26,7 @@ namespace {
 
 void Months(benchmark::State& state) {
   Program program;
-  program.random().fix(1, [&program] { return program.now(); });
+  program.seed(1);
   program.ma1().mm.setCaption("9");
   // 800 soldiers keep every attacker away from the player's territory, so no
   // defence battle waits for a player who only ends steps.

@@ -33,6 +33,11 @@ class Desktop {
   virtual void start() = 0;
 
   Random& random() { return random_; }
+  // Fixes the random source to `value`: from then on every reseed mixes it with
+  // the virtual time, so a run replays exactly (tests, the script driver).
+  void seed(std::uint64_t value) {
+    random_.fix(value, [this] { return now_; });
+  }
 
   std::int64_t now() const { return now_; }
   // Fires every timer that falls due in the next `ms` milliseconds, each at its

@@ -84,7 +84,7 @@ TEST(WholeGame, RandomPlayersPlayToTheEndWithoutStalling) {
   for (unsigned seed = 1; seed <= 8; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     Program program;
-    program.random().fix(seed, [&program] { return program.now(); });
+    program.seed(seed);
     program.run([&program] { program.start(); });
     program.click(program.op1().Image1);
     program.op2().Label2.setCaption(std::to_string(seed * 7 % 26));

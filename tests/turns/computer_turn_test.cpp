@@ -21,7 +21,7 @@ const ui::WidgetArray<ui::Label>& column(Program& program, const std::string& na
 class ComputerTurnTest : public ::testing::Test {
  protected:
   ComputerTurnTest() {
-    program.random().fix(1, [this] { return program.now(); });
+    program.seed(1);
     ma1.mm.setCaption("9");
     ma1.show();
   }
@@ -155,7 +155,7 @@ TEST_F(ComputerTurnTest, ComputerCommandPhaseLowersLoyaltyThenActsThenClamps) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     Program program;
-    program.random().fix(1, [&program] { return program.now(); });
+    program.seed(1);
     MainScreen& ma1 = program.ma1();
     ma1.mm.setCaption("9");
     ma1.count1.setCaption("2");

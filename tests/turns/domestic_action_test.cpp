@@ -33,7 +33,7 @@ struct DomesticActionTest : ::testing::Test {
   const std::vector<std::string> columns{"m", "r", "u", "z", "q", "w", "s", "d", "f"};
 
   void SetUp() override {
-    program.random().fix(1, [this] { return program.now(); });
+    program.seed(1);
     program.ma1().mm.setCaption("25");
     for (const auto& [column, value] : Cells{{"m", 0},
                                              {"r", 100},

@@ -22,7 +22,7 @@ float pick(int k, int n) { return (k - 0.5f) / static_cast<float>(n); }
 // candidate target, territory 1 (nation 1).
 struct Phase {
   Phase() {
-    program.random().fix(1, [this] { return program.now(); });
+    program.seed(1);
     ma1.mm.setCaption("9");
     ma1.count1.setCaption("0");
     ma1.Timer2.setEnabled(true);

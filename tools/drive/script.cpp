@@ -69,7 +69,7 @@ std::vector<std::string> words(const std::string& line) {
 
 Script::Script(ui::Desktop& desktop, std::ostream& out, std::ostream& err)
     : desktop_(desktop), out_(out), err_(err) {
-  desktop_.random().fix(0, [this] { return desktop_.now(); });
+  desktop_.seed(0);
 }
 
 int Script::run(std::istream& in) {
@@ -150,7 +150,7 @@ void Script::execute(const std::vector<std::string>& w) {
   } else if (command == "seed") {
     expect(w, 2, "seed N");
     auto seed = static_cast<std::uint64_t>(wholeNumber(w[1], "a seed"));
-    desktop_.random().fix(seed, [this] { return desktop_.now(); });
+    desktop_.seed(seed);
   } else if (command == "rnd") {
     for (std::size_t i = 1; i < w.size(); ++i) {
       double value = ui::CDbl(w[i]);

@@ -23,7 +23,7 @@ float line(int r) { return pick(r - 1, 3); }
 // player attacks 11 from 12; in a defence battle nation 8 attacks 12 from 11.
 struct Battle {
   explicit Battle(bool attack) : attack(attack) {
-    program.random().fix(1, [this] { return program.now(); });
+    program.seed(1);
     // The game stands still while a battle runs.
     ma1.Timer1.setEnabled(false);
     ma1.mm.setCaption("9");

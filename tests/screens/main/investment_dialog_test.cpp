@@ -25,7 +25,7 @@ constexpr int kHarbour = 5;  // エドワード港, raised, with a port
 // it: the player rules i, Timer1 opens its step and Timer2 hands it over.
 struct Step {
   explicit Step(int territory) : i(territory) {
-    program.random().fix(1, [this] { return program.now(); });
+    program.seed(1);
     program.ma1.show();
     ma1.mm.setCaption(program.da2().m(i).caption());
     ma1.count1.setCaption(i - 1);

@@ -25,7 +25,7 @@ std::string states(MainScreen& ma1) { return states(commands(ma1)); }
 // the clock reaches it: Timer1 opens the step, Timer2 hands it to the player.
 struct Step {
   explicit Step(const char* month = "11") {
-    program.random().fix(1, [this] { return program.now(); });
+    program.seed(1);
     program.ma1.show();
     ma1.mm.setCaption("14");
     ma1.Label13.setCaption(month);

@@ -45,7 +45,7 @@ ui::Screen& tableOf(Program& program, const std::string& column) {
 class MainScreenTest : public ::testing::Test {
  protected:
   MainScreenTest() {
-    program.random().fix(1, [this] { return program.now(); });
+    program.seed(1);
     ma1.show();
   }
 

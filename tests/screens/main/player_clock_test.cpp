@@ -13,7 +13,7 @@ namespace {
 // step of `territory` in `month`.
 struct Clock {
   Clock(const char* month, int territory) {
-    program.random().fix(1, [this] { return program.now(); });
+    program.seed(1);
     ma1.mm.setCaption("9");
     ma1.Label13.setCaption(month);
     ma1.count1.setCaption(territory - 1);
@@ -188,7 +188,7 @@ TEST(PlayerClock, DefeatEndsTheProgramAtOnce) {
 
 TEST(PlayerClock, AYearOfMonthsPassesWithThePlayerEndingEveryStep) {
   Program program;
-  program.random().fix(1, [&program] { return program.now(); });
+  program.seed(1);
   MainScreen& ma1 = program.ma1();
   ma1.mm.setCaption("9");
   // With 800 soldiers the player's territory is never worth attacking, since

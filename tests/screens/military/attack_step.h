@@ -14,7 +14,7 @@ namespace attack {
 // Timer1 opens its step and Timer2 hands it to the player.
 struct Step {
   explicit Step(int source) : src(source) {
-    program.random().fix(1, [this] { return program.now(); });
+    program.seed(1);
     program.ma1.show();
     ma1.mm.setCaption(program.da2().m(src).caption());
     ma1.count1.setCaption(src - 1);

@@ -33,7 +33,7 @@ std::vector<std::string> table(Program& program) {
 // with the movement screen not yet open.
 struct Step {
   explicit Step(int nation = kDogol, int source = 23) {
-    program.random().fix(1, [this] { return program.now(); });
+    program.seed(1);
     program.ma1.show();
     ma1.mm.setCaption(nation);
     ma1.count1.setCaption(source - 1);

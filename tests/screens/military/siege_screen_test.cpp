@@ -14,7 +14,7 @@ namespace {
 // leaves it: both of ma1's timers stopped, the force already taken off.
 struct Siege {
   Siege(const char* soldiers, const char* armament) {
-    program.random().fix(1, [this] { return program.now(); });
+    program.seed(1);
     ma1.mm.setCaption("9");
     ma1.count1.setCaption("6");
     ma1.count2.setCaption("2");
