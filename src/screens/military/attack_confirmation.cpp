@@ -32,34 +32,27 @@ ui::ImageDesign AttackConfirmation::portrait(ui::Frame* in) {
   return {.at = {75, 180, 1500, 1500}, .stretch = true, .in = in};
 }
 
-ui::LabelDesign AttackConfirmation::name(const char* caption, ui::Frame* in) {
-  return {.at = {120, 2250, 4080, 435},
+ui::LabelDesign AttackConfirmation::whiteText(ui::Rect at, const char* caption, ui::Font font,
+                                              ui::Frame* in) {
+  return {.at = at,
           .caption = caption,
-          .font = {ui::kGothic, 14.25, true},
+          .font = font,
           .fore = kWhiteText,
           .back = kBlackBack,
           .align = ui::Align::Center,
           .in = in};
+}
+
+ui::LabelDesign AttackConfirmation::name(const char* caption, ui::Frame* in) {
+  return whiteText({120, 2250, 4080, 435}, caption, {ui::kGothic, 14.25, true}, in);
 }
 
 ui::LabelDesign AttackConfirmation::heading(int top, const char* caption, ui::Frame* in) {
-  return {.at = {120, top, 4080, 330},
-          .caption = caption,
-          .font = {ui::kGothic, 12},
-          .fore = kWhiteText,
-          .back = kBlackBack,
-          .align = ui::Align::Center,
-          .in = in};
+  return whiteText({120, top, 4080, 330}, caption, {ui::kGothic, 12}, in);
 }
 
 ui::LabelDesign AttackConfirmation::value(int top, const char* caption, ui::Frame* in) {
-  return {.at = {120, top + 360, 4080, 420},
-          .caption = caption,
-          .font = {ui::kGothic, 14.25, true},
-          .fore = kWhiteText,
-          .back = kBlackBack,
-          .align = ui::Align::Center,
-          .in = in};
+  return whiteText({120, top + 360, 4080, 420}, caption, {ui::kGothic, 14.25, true}, in);
 }
 
 int AttackConfirmation::target() const {

@@ -69,6 +69,8 @@ class AttackConfirmation : public ui::Screen {
   static ui::FrameDesign side(int left);
   static ui::FrameDesign portraitFrame(ui::Frame* in);
   static ui::ImageDesign portrait(ui::Frame* in);
+  // White centred text on black, as every text of this screen is.
+  static ui::LabelDesign whiteText(ui::Rect at, const char* caption, ui::Font font, ui::Frame* in);
   static ui::LabelDesign name(const char* caption, ui::Frame* in);
   static ui::LabelDesign heading(int top, const char* caption, ui::Frame* in);
   static ui::LabelDesign value(int top, const char* caption, ui::Frame* in);
