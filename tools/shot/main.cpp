@@ -1,6 +1,7 @@
 // gunsei-shot SCRIPT SCREEN OUT.png [SCALE]: runs a driver script on the
 // game's model, then renders SCREEN as its window would show it to a PNG,
 // on the offscreen platform (SCALE 2 renders as on a high-density display).
+// The script must leave SCREEN shown.
 
 #include <QApplication>
 #include <QPixmap>
@@ -40,8 +41,13 @@ int main(int argc, char** argv) {
     std::cerr << "error: unknown screen: " << argv[2] << '\n';
     return 2;
   }
-  ui::Screen* screen = nullptr;
-  program.run([&] { screen = &slot->reference(); });
+  // Referencing a screen the script left closed would show its design-time
+  // captions, a state no player sees.
+  if (!slot->shown()) {
+    std::cerr << "error: " << argv[2] << " is not shown after the script\n";
+    return 2;
+  }
+  ui::Screen* screen = slot->loadedScreen();
   qtview::ScreenWindow window(
       *screen, [](ui::Widget&) {}, [] {});
   window.sync();
