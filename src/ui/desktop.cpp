@@ -1,5 +1,7 @@
 #include "ui/desktop.h"
 
+#include <algorithm>
+
 namespace ui {
 
 Desktop::~Desktop() {
@@ -9,12 +11,12 @@ Desktop::~Desktop() {
 }
 
 void Desktop::advance(std::int64_t ms) {
-  const std::int64_t target = now_ + std::max<std::int64_t>(ms, 0);
+  const std::int64_t target = now_ + std::clamp<std::int64_t>(ms, 0, timeLeft());
   while (!ended_) {
     Timer* timer = firstDue(target);
     if (!timer) break;
     now_ = timer->due();
-    run([timer] { timer->fire(); });
+    run([this, timer] { handle(timer->screen(), timer, "Timer", [timer] { timer->fire(); }); });
   }
   now_ = target;
 }
@@ -37,17 +39,17 @@ Timer* Desktop::firstDue(std::int64_t limit) const {
 void Desktop::click(Widget& widget) {
   if (ended_ || !widget.screen().visible() || !widget.showing() || !widget.onClick) return;
   if (widget.kind() == Kind::Button && !static_cast<Button&>(widget).enabled()) return;
-  run(widget.onClick);
+  run([this, &widget] { handle(widget.screen(), &widget, "Click", widget.onClick); });
 }
 
 void Desktop::closeBox(Screen& screen) {
-  if (ended_) return;
+  if (ended_ || !screen.visible()) return;
   switch (screen.design().close) {
     case CloseBox::Quit:
       run([this] { end(); });
       break;
     case CloseBox::Cancel:
-      run([&screen] { screen.cancel(); });
+      run([this, &screen] { handle(screen, nullptr, "cancel", [&screen] { screen.cancel(); }); });
       break;
     case CloseBox::Refuse:
       break;
@@ -68,6 +70,31 @@ void Desktop::run(const std::function<void()>& action) {
   } catch (const ProgramEnd&) {
     if (depth_ > 1) throw;
     closeAll();
+  }
+}
+
+void Desktop::handle(const Screen& screen, const Widget* widget, std::string_view event,
+                     const std::function<void()>& action) {
+  struct Nesting {
+    int& handlers;
+    explicit Nesting(int& h) : handlers(h) { ++handlers; }
+    ~Nesting() { --handlers; }
+  } nesting(handlers_);
+  if (handlers_ == 1) failedHandler_.clear();
+  try {
+    action();
+  } catch (const ProgramEnd&) {
+    throw;
+  } catch (...) {
+    // The innermost handler is named first; the ones around it keep its name.
+    if (failedHandler_.empty()) {
+      failedHandler_ = screen.name() + ".";
+      if (widget) failedHandler_ += widget->name() + "_";
+      failedHandler_ += event;
+      if (widget && widget->index() >= 0)
+        failedHandler_ += "(" + std::to_string(widget->index()) + ")";
+    }
+    throw;
   }
 }
 
@@ -93,24 +120,32 @@ std::vector<Screen*> Desktop::loadedScreens() const {
   return screens;
 }
 
-SlotBase::SlotBase(Desktop& desktop, std::string name)
-    : desktop_(desktop), name_(std::move(name)) {
+SlotBase::SlotBase(Desktop& desktop, std::string name) : desktop_(desktop), name_(std::move(name)) {
   desktop_.addSlot(this);
 }
 
 Screen& SlotBase::reference() {
   if (!screen_) {
     screen_ = create();
-    screen_->Form_Load();
+    Screen& screen = *screen_;
+    desktop_.handle(screen, nullptr, "Form_Load", [&screen] { screen.Form_Load(); });
   }
   return *screen_;
 }
 
 void SlotBase::unload() {
   if (!screen_ || unloading_) return;
-  unloading_ = true;
-  screen_->Form_Unload();
-  unloading_ = false;
+  // A Form_Unload that fails leaves the screen loaded, to be unloaded again later.
+  struct Unloading {
+    bool& flag;
+    explicit Unloading(bool& f) : flag(f) { flag = true; }
+    ~Unloading() { flag = false; }
+  };
+  {
+    Unloading unloading(unloading_);
+    Screen& screen = *screen_;
+    desktop_.handle(screen, nullptr, "Form_Unload", [&screen] { screen.Form_Unload(); });
+  }
   desktop_.bury(std::move(screen_));
 }
 

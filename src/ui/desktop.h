@@ -4,6 +4,7 @@
 // with its timers, click dispatch and the end of the program. One thread;
 // every handler runs to its end before the next event.
 
+#include <climits>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -39,9 +40,16 @@ class Desktop {
     random_.fix(value, [this] { return now_; });
   }
 
+  // The clock stops here, so that the moment a timer falls due, the time plus
+  // an interval of at most INT_MAX milliseconds, always fits.
+  static constexpr std::int64_t kEndOfTime = INT64_MAX - INT_MAX;
+
   std::int64_t now() const { return now_; }
+  // How far the clock can still run.
+  std::int64_t timeLeft() const { return kEndOfTime - now_; }
   // Fires every timer that falls due in the next `ms` milliseconds, each at its
-  // moment, ties in the order the screens and their timers are declared.
+  // moment, ties in the order the screens and their timers are declared. The
+  // clock goes no further than kEndOfTime, and a negative `ms` moves it nowhere.
   void advance(std::int64_t ms);
   // The moment the next timer falls due, if any is running.
   std::optional<std::int64_t> nextDue() const;
@@ -49,11 +57,16 @@ class Desktop {
   // A click as a player makes it: ignored unless the widget's screen is shown
   // and the widget is showing, enabled and has a handler.
   void click(Widget& widget);
-  // The close box of a screen's window.
+  // The close box of a screen's window: ignored unless the screen is shown.
   void closeBox(Screen& screen);
   // Runs `action` as one event: the program may end inside it, and screens
   // unloaded inside it are destroyed when it returns.
   void run(const std::function<void()>& action);
+  // The handler that failed last, named "ma1.Command7_Click", "ma3.s_Click(21)",
+  // "op2.Timer1_Timer", "kin.Form_Load" or "kin.cancel" (its close box); the
+  // innermost one when a handler fails inside another. Cleared as the next
+  // handler starts.
+  const std::string& failedHandler() const { return failedHandler_; }
 
   // Terminates the program at once, closing every screen.
   [[noreturn]] void end();
@@ -69,12 +82,19 @@ class Desktop {
   void addSlot(SlotBase* slot) { slots_.push_back(slot); }
   void bury(std::unique_ptr<Screen> screen) { unloaded_.push_back(std::move(screen)); }
   Timer* firstDue(std::int64_t limit) const;
+  // Runs one of the game's handlers: `event` of `widget`, or of the screen
+  // itself when `widget` is null. A failure goes on unchanged; only its
+  // handler's name is kept.
+  void handle(const Screen& screen, const Widget* widget, std::string_view event,
+              const std::function<void()>& action);
   void closeAll();
 
   Random random_;
   std::int64_t now_ = 0;
   bool ended_ = false;
-  int depth_ = 0;  // events running, nested through run()
+  int depth_ = 0;     // events running, nested through run()
+  int handlers_ = 0;  // handlers running, nested
+  std::string failedHandler_;
   std::vector<SlotBase*> slots_;
   // Screens unloaded during the running event, destroyed when it returns.
   std::vector<std::unique_ptr<Screen>> unloaded_;

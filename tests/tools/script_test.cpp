@@ -117,6 +117,68 @@ TEST(Script, PrintsEndedWhenTheProgramEndsAndStopsReading) {
   EXPECT_TRUE(run.ended);
 }
 
+TEST(Script, CloseBoxesActLikeAPlayers) {
+  // Not loaded, then loaded but hidden: nothing happens. Shown, `two`
+  // cancels (it unloads itself) and `one` quits.
+  Outcome run = drive(R"(close two
+loaded two
+set two note x
+close two
+get two note
+show two
+close two
+loaded two
+show one
+close one
+echo never
+)");
+  EXPECT_EQ(run.out, "0\nx\n0\nended\n");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(run.ended);
+}
+
+TEST(Script, TheClockRunsToItsEndAndNoFurther) {
+  const std::string end = std::to_string(ui::Desktop::kEndOfTime);
+  Outcome run = drive("start\ntick " + end + "\nnow\ntick 0\nnow\ntick 1\n");
+  EXPECT_EQ(run.out, end + "\n" + end + "\n");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("error: the clock would run past its end"), std::string::npos) << run.err;
+}
+
+// A screen whose button converts its label, as the game's handlers do: a
+// value that does not fit fails the handler.
+class Converting : public ui::Screen {
+ public:
+  explicit Converting(ui::Desktop& desktop) : ui::Screen(desktop, "conv", {}) {}
+  ui::Label Label1{this, "Label1", {.caption = "1"}};
+  ui::Button Command1{this, "Command1", {.caption = "go"}, [this] {
+                        Label1.setCaption(ui::CInt(Label1.caption()) + 1);
+                      }};
+};
+
+class ConvertingProgram : public ui::Desktop {
+ public:
+  void start() override { conv.show(); }
+  ui::Slot<Converting, ui::Desktop> conv{*this, "conv"};
+};
+
+TEST(Script, AHandlerThatFailsIsReportedByNameWithStatusThree) {
+  ConvertingProgram program;
+  std::ostringstream out, err;
+  std::istringstream in(R"(start
+click conv Command1
+get conv Label1
+set conv Label1 40000
+click conv Command1
+echo never
+)");
+  drive::Script interpreter(program, out, err);
+  EXPECT_EQ(interpreter.run(in), 3);
+  EXPECT_EQ(out.str(), "2\n");
+  EXPECT_EQ(err.str(),
+            "error: conv.Command1_Click: the value 40000 does not fit a 16-bit integer\n");
+}
+
 TEST(Script, RefusesBadLinesWithStatusTwo) {
   struct Case {
     const char* line;
@@ -135,7 +197,13 @@ TEST(Script, RefusesBadLinesWithStatusTwo) {
       {"start\nclick one nothing", "unknown widget: one.nothing"},
       {"get one slow", "no caption"},
       {"tick -1", "forward"},
+      {"tick -9223372036854775808", "forward"},
       {"tick soon", "time"},
+      {"tick 9223372036854775807", "past its end"},
+      {"tick 700\ntick 9223372036854775807", "past its end"},
+      {"tick 9223372036854775808", "out of range"},
+      {"close nowhere", "unknown screen"},
+      {"close", "close SCREEN"},
       {"rnd 1", "[0, 1)"},
       {"rnd abc", "abc"},
       {"get one", "get SCREEN WIDGET"},

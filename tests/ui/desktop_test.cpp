@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/tiny_program.h"
 
 using tiny::Program;
@@ -147,4 +149,148 @@ TEST(Random, QueuedDrawsComeFirstAndFixedSeedsReplay) {
   EXPECT_EQ(a.Rnd(), 0.5f);
   a.queue(1.0f);  // clamped below 1
   EXPECT_LT(a.Rnd(), 1.0f);
+}
+
+TEST(Clock, StopsAtItsEndWhateverItIsGiven) {
+  Program program;
+  auto& one = program.one();
+  program.advance(-5);
+  EXPECT_EQ(program.now(), 0);
+  program.advance(ui::Desktop::kEndOfTime - 600);
+  one.slow.setEnabled(true);  // due 100 ms before the end
+  program.advance(INT64_MAX);
+  EXPECT_EQ(program.now(), ui::Desktop::kEndOfTime);
+  EXPECT_EQ(program.timeLeft(), 0);
+  EXPECT_EQ(one.ticks.caption(), "1");
+  // Due past the end: the time still fits, the tick never comes.
+  EXPECT_EQ(program.nextDue(), ui::Desktop::kEndOfTime + 400);
+  one.slow.setEnabled(false);
+  one.fast.setEnabled(true);
+  program.advance(INT64_MAX);
+  EXPECT_EQ(program.now(), ui::Desktop::kEndOfTime);
+  EXPECT_EQ(one.ticks.caption(), "1");
+  EXPECT_EQ(one.order, "");
+}
+
+namespace failing {
+
+// Screens whose handlers fail as the game's own can, by a conversion that
+// does not fit; `other` fails in its Form_Load.
+class Program;
+
+void fail() { ui::CInt("40000"); }
+
+class Bad : public ui::Screen {
+ public:
+  explicit Bad(Program& program);
+  void Form_Load() override;
+  void Form_Unload() override;
+  void cancel() override { fail(); }
+
+  ui::Label said{this, "said", {.caption = ""}};
+  ui::Button go{this, "go", {.caption = "go"}, [] { fail(); }};
+  ui::Button fine{this, "fine", {.caption = "fine"}, [this] { said.setCaption("fine"); }};
+  ui::Button open{this, "open", {.caption = "open"}, [this] { openOther(); }};
+  ui::WidgetArray<ui::Button> row{this, "row",
+                                  std::vector<ui::ButtonDesign>{{.caption = "a"}, {.caption = "b"}},
+                                  [](int) { fail(); }};
+  ui::Timer Timer1{this, "Timer1", {.interval = 100, .enabled = false}, [] { fail(); }};
+
+ private:
+  void openOther();
+  Program& program_;
+};
+
+class Other : public ui::Screen {
+ public:
+  explicit Other(Program& program);
+  void Form_Load() override { fail(); }
+};
+
+class Program : public ui::Desktop {
+ public:
+  void start() override { bad.show(); }
+  ui::Slot<Bad, Program> bad{*this, "bad"};
+  ui::Slot<Other, Program> other{*this, "other"};
+  bool loadFails = false, unloadFails = false;
+};
+
+Bad::Bad(Program& program)
+    : ui::Screen(program, "bad", {.close = ui::CloseBox::Cancel}), program_(program) {}
+Other::Other(Program& program) : ui::Screen(program, "other", {}) {}
+void Bad::Form_Load() {
+  if (program_.loadFails) fail();
+}
+void Bad::Form_Unload() {
+  if (program_.unloadFails) fail();
+}
+void Bad::openOther() {
+  said.setCaption("opening");
+  program_.other.show();
+}
+
+}  // namespace failing
+
+TEST(Handlers, AFailureGoesOnUnchangedAndNamesItsHandler) {
+  struct Case {
+    const char* handler;
+    std::function<void(failing::Program&)> act;
+  };
+  const Case cases[] = {
+      {"bad.go_Click", [](failing::Program& p) { p.click(p.bad().go); }},
+      {"bad.row_Click(1)", [](failing::Program& p) { p.click(p.bad().row(1)); }},
+      {"bad.Timer1_Timer",
+       [](failing::Program& p) {
+         p.bad().Timer1.setEnabled(true);
+         p.advance(250);
+       }},
+      {"bad.cancel", [](failing::Program& p) { p.closeBox(p.bad()); }},
+      {"other.Form_Load", [](failing::Program& p) { p.click(p.bad().open); }},
+      {"bad.Form_Load",
+       [](failing::Program& p) {
+         p.bad.unload();
+         p.loadFails = true;
+         p.run([&p] { p.bad.show(); });
+       }},
+      {"bad.Form_Unload",
+       [](failing::Program& p) {
+         p.unloadFails = true;
+         p.run([&p] { p.bad.unload(); });
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.handler);
+    failing::Program program;
+    program.run([&program] { program.start(); });
+    EXPECT_THROW(c.act(program), ui::ConversionError);
+    EXPECT_EQ(program.failedHandler(), c.handler);
+    EXPECT_EQ(program.now(), c.handler == std::string("bad.Timer1_Timer") ? 100 : 0)
+        << "the clock stops at the failed tick";
+    // The game goes on: the next handler runs and clears the name.
+    program.loadFails = program.unloadFails = false;
+    program.run([&program] { program.bad.show(); });
+    program.click(program.bad().fine);
+    EXPECT_EQ(program.bad().said.caption(), "fine");
+    EXPECT_EQ(program.failedHandler(), "");
+  }
+}
+
+TEST(Handlers, AScreenWhoseUnloadFailedCanBeUnloadedLater) {
+  failing::Program program;
+  program.bad().said.setCaption("kept");
+  program.unloadFails = true;
+  EXPECT_THROW(program.bad.unload(), ui::ConversionError);
+  EXPECT_EQ(program.bad().said.caption(), "kept");
+  program.unloadFails = false;
+  program.bad.unload();
+  EXPECT_FALSE(program.bad.loaded());
+}
+
+TEST(Screens, TheCloseBoxOfAScreenNotShownDoesNothing) {
+  Program program;
+  program.two().note.setCaption("x");  // loaded, not shown
+  program.closeBox(program.two());
+  program.closeBox(program.one());
+  EXPECT_EQ(program.two().note.caption(), "x");
+  EXPECT_FALSE(program.ended());
 }

@@ -14,6 +14,7 @@ namespace {
 
 using ui::Kind;
 
+// A mistake of the script, as opposed to a failure of the game.
 struct Error : std::runtime_error {
   using std::runtime_error::runtime_error;
 };
@@ -21,6 +22,8 @@ struct Error : std::runtime_error {
 long long wholeNumber(const std::string& text, const char* what) {
   long long value = 0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error == std::errc::result_out_of_range)
+    throw Error(std::string(what) + " out of range: " + text);
   if (error != std::errc() || end != text.data() + text.size())
     throw Error(std::string(what) + " must be a whole number: " + text);
   return value;
@@ -91,11 +94,24 @@ bool Script::line(const std::string& raw) {
       out_ << (text.size() > first + 5 ? text.substr(first + 5) : "") << '\n';
       return true;
     }
-    execute(words(text));
+    std::vector<std::string> w;
+    try {
+      w = words(text);
+    } catch (const std::invalid_argument& error) {
+      throw Error(error.what());
+    }
+    execute(w);
   } catch (const ui::ProgramEnd&) {
-  } catch (const std::exception& error) {
+  } catch (const Error& error) {
     err_ << "error: " << error.what() << '\n';
     status_ = 2;
+    return false;
+  } catch (const std::exception& error) {
+    // Anything else comes out of the game's own code.
+    const std::string& handler = desktop_.failedHandler();
+    err_ << "error: " << (handler.empty() ? text.substr(first) : handler) << ": " << error.what()
+         << '\n';
+    status_ = 3;
     return false;
   }
   if (desktop_.ended()) {
@@ -153,7 +169,12 @@ void Script::execute(const std::vector<std::string>& w) {
     desktop_.seed(seed);
   } else if (command == "rnd") {
     for (std::size_t i = 1; i < w.size(); ++i) {
-      double value = ui::CDbl(w[i]);
+      double value = 0;
+      try {
+        value = ui::CDbl(w[i]);
+      } catch (const ui::ConversionError& error) {
+        throw Error(error.what());
+      }
       if (!(value >= 0 && value < 1)) throw Error("a draw must lie in [0, 1): " + w[i]);
       desktop_.random().queue(static_cast<float>(value));
     }
@@ -165,10 +186,18 @@ void Script::execute(const std::vector<std::string>& w) {
     // On a loaded screen the widget must exist; the click itself is ignored unless shown.
     if (!slot->loaded()) return;
     desktop_.click(widget(*slot->loadedScreen(), w[2]));
+  } else if (command == "close") {
+    expect(w, 2, "close SCREEN");
+    ui::SlotBase* slot = desktop_.slot(w[1]);
+    if (!slot) throw Error("unknown screen: " + w[1]);
+    if (slot->loaded()) desktop_.closeBox(*slot->loadedScreen());
   } else if (command == "tick") {
     expect(w, 2, "tick MS");
     long long ms = wholeNumber(w[1], "a time");
     if (ms < 0) throw Error("time runs forward only: " + w[1]);
+    if (ms > desktop_.timeLeft())
+      throw Error("the clock would run past its end (" + std::to_string(ui::Desktop::kEndOfTime) +
+                  " ms): " + w[1]);
     desktop_.advance(ms);
   } else if (command == "set") {
     expect(w, 4, "set SCREEN WIDGET TEXT");

@@ -18,7 +18,8 @@ class Script {
   Script(ui::Desktop& desktop, std::ostream& out, std::ostream& err);
 
   // Runs every line; returns the exit status: 0 at the end of the input or
-  // when the program ends, 2 after an error.
+  // when the program ends, 2 after a mistake of the script, 3 after a handler
+  // of the game failed.
   int run(std::istream& in);
   // Runs one line; false when the script must stop (error or ended).
   bool line(const std::string& text);
