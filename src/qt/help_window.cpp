@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPointer>
+#include <QScreen>
 
 #include "qt/fonts.h"
 #include "qt/screen_window.h"
@@ -48,6 +50,7 @@ HelpWindow::HelpWindow() {
   QPalette p = palette();
   p.setColor(QPalette::Base, QColor(0xfb, 0xf7, 0xec));
   p.setColor(QPalette::Text, QColor(0x2b, 0x21, 0x18));
+  p.setColor(QPalette::Link, QColor(0x7a, 0x1c, 0x12));
   setPalette(p);
   document()->setDocumentMargin(16);
   setSource(QUrl("qrc:/assets/help.html"));
@@ -55,7 +58,26 @@ HelpWindow::HelpWindow() {
 }
 
 HelpWindow* HelpWindow::open() {
-  if (!shown) shown = new HelpWindow;
+  if (!shown) {
+    shown = new HelpWindow;
+    // Over the middle of the window it was asked from, where the player
+    // looks, and inside the display.
+    QScreen* display = QGuiApplication::primaryScreen();
+    QRect area = display ? display->availableGeometry() : QRect();
+    if (QWidget* asking = QApplication::activeWindow()) {
+      display = asking->screen();
+      area = asking->frameGeometry();
+    }
+    if (area.isValid()) {
+      QRect placed(area.center() - shown->rect().center(), shown->size());
+      if (display) {
+        const QRect inside = display->availableGeometry();
+        placed.moveTop(qMax(inside.top(), qMin(placed.top(), inside.bottom() - placed.height())));
+        placed.moveLeft(qMax(inside.left(), qMin(placed.left(), inside.right() - placed.width())));
+      }
+      shown->move(placed.topLeft());
+    }
+  }
   shown->show();
   shown->raise();
   shown->activateWindow();
