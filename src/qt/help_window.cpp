@@ -50,7 +50,6 @@ HelpWindow::HelpWindow() {
   QPalette p = palette();
   p.setColor(QPalette::Base, QColor(0xfb, 0xf7, 0xec));
   p.setColor(QPalette::Text, QColor(0x2b, 0x21, 0x18));
-  p.setColor(QPalette::Link, QColor(0x7a, 0x1c, 0x12));
   setPalette(p);
   document()->setDocumentMargin(16);
   setSource(QUrl("qrc:/assets/help.html"));
