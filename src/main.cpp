@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "qt/help_window.h"
 #include "qt/qt_desktop.h"
 #include "screens/program.h"
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
 
   Program program;
   qtview::QtDesktop desktop(program);
+  qtview::HelpWindow::install();
   desktop.start();
   return QApplication::exec();
 }

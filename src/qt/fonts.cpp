@@ -9,7 +9,10 @@ namespace qtview {
 namespace {
 
 const QStringList kGothicFaces{"IPAPGothic", "VL PGothic", "Noto Sans CJK JP"};
-const QStringList kBrushFaces{"AoyagiKouzanFontT", "IPAPMincho", "Noto Serif CJK JP"};
+// Kouzan Mouhitsu draws every character of the game's brush texts; Aoyagi
+// Kouzan has the same letters but leaves ！ ？ ～ blank.
+const QStringList kBrushFaces{"KouzanBrushFont", "AoyagiKouzanFontT", "IPAPMincho",
+                              "Noto Serif CJK JP"};
 const QString kBrushFallback = "IPAPMincho";
 
 // A character the brush face cannot draw as it should: one it maps to a glyph
@@ -20,11 +23,10 @@ bool blankInBrush(QChar c) {
   if (c.unicode() >= 0xff61 && c.unicode() <= 0xff9f) return true;
   auto found = known.constFind(c);
   if (found != known.constEnd()) return *found;
-  QFont face("AoyagiKouzanFontT");
-  face.setPixelSize(24);
-  QRawFont raw = QRawFont::fromFont(face);
+  // The face Qt picks for brush text: the first of the list that is installed.
+  static const QRawFont raw = QRawFont::fromFont(fontFor({ui::kBrush, 18}));
   bool blank = false;
-  if (raw.isValid() && raw.familyName() == "AoyagiKouzanFontT" && raw.supportsCharacter(c)) {
+  if (raw.isValid() && raw.familyName() != kBrushFallback && raw.supportsCharacter(c)) {
     QList<quint32> glyphs = raw.glyphIndexesForString(QString(c));
     blank = glyphs.isEmpty() || raw.pathForGlyph(glyphs.front()).isEmpty();
   }
@@ -43,6 +45,15 @@ QFont fontFor(const ui::Font& font) {
   result.setPixelSize(qMax(1, qRound(font.points * 96 / 72)));
   result.setBold(font.bold);
   result.setStyleStrategy(QFont::PreferAntialias);
+  if (isBrush(font)) {
+    // The brush face has a single hairline weight: asking for bold thickens
+    // every stroke by a twenty-fourth of the size (the face has no bold of
+    // its own, so the rasteriser emboldens it), which makes the battle's
+    // 15 px dialogue read at 1x. Without hinting the strokes keep their
+    // brush shapes and the letters their spacing on every desktop.
+    result.setBold(true);
+    result.setHintingPreference(QFont::PreferNoHinting);
+  }
   return result;
 }
 

@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "qt/fonts.h"
 #include "qt/qt_desktop.h"
 #include "screens/program.h"
 #include "support/tiny_program.h"
@@ -56,21 +55,6 @@ TEST(Windows, ForwardClicksAndFollowTheModel) {
   two->close();
   EXPECT_FALSE(program.two.loaded());
   EXPECT_EQ(desktop.window("two"), nullptr);
-}
-
-TEST(Fonts, BrushTextDrawsEveryCharacter) {
-  const ui::Font brush{ui::kBrush, 18};
-  // The brush face lists these but leaves them blank: they switch to the
-  // fallback face, and the rest stays in the brush face.
-  QString rich = qtview::brushRichText("なぜだ！？～", brush);
-  EXPECT_EQ(rich.count("<span"), 3) << rich.toStdString();
-  EXPECT_TRUE(rich.startsWith("なぜだ<span")) << rich.toStdString();
-  EXPECT_EQ(qtview::brushRichText("ゲーム クリアー", brush), "");
-  // The brush face draws halfwidth dots full width.
-  EXPECT_EQ(qtview::brushRichText("肖像があった･･･", brush).count("<span"), 3);
-  EXPECT_EQ(qtview::brushRichText("！", {ui::kGothic, 9.75}), "");
-  EXPECT_EQ(qtview::fontFor(brush).families().front(), "AoyagiKouzanFontT");
-  EXPECT_EQ(qtview::fontFor({ui::kGothic, 9}).pixelSize(), 12);
 }
 
 }  // namespace

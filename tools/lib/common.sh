@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont-gothic fonts-ipafont-mincho fonts-vlgothic fonts-aoyagi-kouzan-t
+  fonts-ipafont-gothic fonts-ipafont-mincho fonts-vlgothic fonts-aoyagi-kouzan-t fonts-kouzan-mouhitsu
 )
 
 # Installs whatever of "$@" is not installed yet; does nothing when all are.
