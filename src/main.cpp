@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 群星の年代記: the game on the desktop.
 
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the game into a temporary prefix, compares the installed files with
 # files.txt, validates the installed desktop entry and metainfo, and starts the
 # installed game until it shows its first window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the game from the sources in assets/src and writes them to
 // assets/pictures/<screen>/<widget>.png at their logical size, each with an @3x sibling,
 // plus the application icons in assets/icons/hicolor.

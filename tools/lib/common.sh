@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by tools/play and tools/test: installs the Debian packages the game
 # needs when they are missing, and configures and builds a CMake preset.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture the screens name is there, at the logical size its widget shows it, with a
 // sharp @3x sibling; nothing else lies in the picture tree.
 "use strict";
