@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole game months run headless for nation 9, the player ending every step
 // at once with the end-of-turn command while the computer's nations besiege
 // each other: how many months a second the model runs, and (under callgrind,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 群星の年代記: the game on the desktop.
 
 #include <QApplication>
@@ -11,8 +12,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("gunsei");
   QApplication::setApplicationDisplayName("群星の年代記");
-  QIcon icon(":/assets/icons/gunsei.png");
-  icon.addFile(":/assets/icons/gunsei-32.png");
+  // The application id names the desktop entry, the metainfo and the icons.
+  QGuiApplication::setDesktopFileName("io.github.gunsei.Gunsei");
+  QIcon icon;
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    icon.addFile(
+        QString(":/assets/icons/hicolor/%1x%1/apps/io.github.gunsei.Gunsei.png").arg(size));
   QApplication::setWindowIcon(icon);
   QApplication::setQuitOnLastWindowClosed(false);  // the game decides when it ends
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The computer-turn timer of the main screen (ma1.Timer2). Each territory

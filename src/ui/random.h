@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Rnd and Randomize. The real game reseeds from the wall clock; tests and the

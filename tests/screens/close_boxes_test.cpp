@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the close box of each window does: the main and front-end windows quit
 // the game, the battle, siege and ending windows cannot be closed, because
 // closing them would strand the game. Dialogs and setup screens cancel; their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games played headless to their end by a player who clicks at random
 // among what the screens offer: no crash, no sanitizer report, and the game
 // never stalls with nothing left to click.

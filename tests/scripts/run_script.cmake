@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one driver script and compares what it prints with the answers the
 # script expects, written in it as lines starting with "#> ".
 file(STRINGS ${SCRIPT} lines ENCODING UTF-8)

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of the game from the sources in assets/src and writes them to
 // assets/pictures/<screen>/<widget>.png at their logical size, each with an @3x sibling,
-// plus the application icons in assets/icons.
+// plus the application icons in assets/icons/hicolor.
 //
 //   tools/art/build            installs the generator's npm packages, then runs this
 //   node tools/art/gen.js      (with them installed) regenerates everything
@@ -68,16 +69,23 @@ function titlePictures() {
   picture("ma4.Image3", titles.confrontation(nations.tinctures.gules), 120, 120);
 }
 
-// The application icon for the desktop menu and the windows, at 256 and 32 pixels.
+// The application icon in the desktop's hicolor theme: every size menus and panels ask
+// for, and the drawing itself as the scalable icon. Named by the application id.
+const APP_ID = "io.github.gunsei.Gunsei";
+const ICON_SIZES = [16, 22, 24, 32, 48, 64, 128, 256];
+
 function appIcon() {
-  fs.mkdirSync(ICONS, { recursive: true });
-  for (const [size, file] of [[256, "gunsei.png"], [32, "gunsei-32.png"]]) {
+  const theme = path.join(ICONS, "hicolor");
+  const write = (dir, file, data) => {
+    fs.mkdirSync(path.join(theme, dir, "apps"), { recursive: true });
+    fs.writeFileSync(path.join(theme, dir, "apps", file), data);
+    written.push(path.join(theme, dir, "apps", file));
+  };
+  for (const size of ICON_SIZES) {
     const big = rasterise(titles.appIcon(size), size * 3), small = downsample(big.pixels, big.width, big.height, 3);
-    fs.writeFileSync(path.join(ICONS, file), encodePNG(small.width, small.height, small.pixels));
-    written.push(path.join(ICONS, file));
+    write(`${size}x${size}`, `${APP_ID}.png`, encodePNG(small.width, small.height, small.pixels));
   }
-  fs.writeFileSync(path.join(ICONS, "gunsei.svg"), titles.appIcon(256) + "\n");
-  written.push(path.join(ICONS, "gunsei.svg"));
+  write("scalable", `${APP_ID}.svg`, titles.appIcon(256) + "\n");
 }
 
 const parts = { portraits, icons: buttonIcons, maps: allMaps, titles: titlePictures, appIcon };
@@ -94,9 +102,9 @@ for (const [name, fn] of Object.entries(parts)) {
 if (!only.length) {
   const keep = new Set(written);
   for (const dir of [PICS, ICONS]) {
-    for (const sub of fs.readdirSync(dir, { withFileTypes: true })) {
-      const files = sub.isDirectory() ? fs.readdirSync(path.join(dir, sub.name)).map((f) => path.join(dir, sub.name, f)) : [path.join(dir, sub.name)];
-      for (const f of files) if (!keep.has(f)) { fs.unlinkSync(f); console.log("removed", path.relative(ROOT, f)); }
+    for (const f of fs.readdirSync(dir, { recursive: true })) {
+      const file = path.join(dir, f);
+      if (!fs.statSync(file).isDirectory() && !keep.has(file)) { fs.unlinkSync(file); console.log("removed", path.relative(ROOT, file)); }
     }
   }
   fs.mkdirSync(path.join(__dirname, "work"), { recursive: true });

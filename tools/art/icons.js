@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Button icons, 32 x 32: a glyph on a parchment roundel with a coloured rim.
 "use strict";
 const { hex } = require("./lib/raster");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maps: the attack map (da1.Image1), the main map (ma1.Image1) and the close views of the
 // eight regions (da1.Image2 to Image9, and ma1.Image2). One painter draws them all: watercolour
 // washes on paper as pixels, then ink as vectors: coasts, shore lines, borders, rivers, marks.

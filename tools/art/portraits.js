@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The nations' portraits (da1.t(0..25)): a bust in an arched niche on the nation's heraldic
 // field, with its emblem on the keystone.
 "use strict";

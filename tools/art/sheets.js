@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contact sheets for looking at the pictures (drawn from the @3x files, as the game does), written to tools/art/work (not part of the game):
 // every portrait, region picture and icon at display size and at twice that, and the attack
 // map with the attack screen's buttons and neighbour lines laid over it.

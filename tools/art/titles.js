@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The title logo of the nation selection, the quit button's picture, the emblem between the
 // two sides of the attack confirmation, and the application icon.
 "use strict";

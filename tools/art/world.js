@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The continent as functions of a point, for the two maps: the attack map (one cell per
 // territory, each territory under its button) and the main map (one cell per region, each
 // region under its click area). Both answer the same questions: how far a point is from the

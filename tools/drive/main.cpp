@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gunsei-drive [FILE]: runs the game headless on a virtual clock and answers
 // the driver's line protocol, from FILE or standard input.
 

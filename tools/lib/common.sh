@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by tools/play and tools/test: installs the Debian packages the game
 # needs when they are missing, and configures and builds a CMake preset.
 
@@ -8,6 +9,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  appstream desktop-file-utils
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-vlgothic fonts-aoyagi-kouzan-t fonts-kouzan-mouhitsu
 )
 

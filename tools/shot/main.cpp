@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // gunsei-shot SCRIPT SCREEN OUT.png [SCALE]: runs a driver script on the
 // game's model, then renders SCREEN as its window would show it to a PNG,
 // on the offscreen platform (SCALE 2 renders as on a high-density display).

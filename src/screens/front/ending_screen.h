@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The ending after a victory: six closing lines and "ゲーム クリアー" fade in

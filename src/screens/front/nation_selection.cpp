@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "screens/front/nation_selection.h"
 
 #include "screens/program.h"

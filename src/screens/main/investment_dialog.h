@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The investment dialog: the main screen leaves a command code in ma1.com and

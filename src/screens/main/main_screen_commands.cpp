@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's commands on the main screen: the investment buttons open the
 // investment dialog with their command code; end of turn, plunder, hunting
 // and missionary work act at once on the territory of the running step and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The attack confirmation `ma4`: the player's force as chosen on ma3 beside

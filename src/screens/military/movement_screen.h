@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The movement screen `ma6`: during a player's step the player sends soldiers,

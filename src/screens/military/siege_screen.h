@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The siege screen `ma5`: a computer nation attacks a territory of another

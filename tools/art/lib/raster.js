@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel work: value noise, distance transforms, box downsampling and a PNG encoder.
 "use strict";
 const zlib = require("zlib");

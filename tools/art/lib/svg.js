@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SVG building blocks and the renderer: every picture is drawn as SVG in its logical pixels,
 // rendered three times as large for the @3x file, and averaged down for the 1x file.
 "use strict";

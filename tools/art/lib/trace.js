@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns boundaries in a label grid into smooth polylines: the coasts, borders and shore lines of the maps.
 "use strict";
 

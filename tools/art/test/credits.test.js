@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every game-icons glyph that the sources draw is credited in assets/CREDITS.md.
 "use strict";
 const test = require("node:test");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture the screens name is there, at the logical size its widget shows it, with a
 // sharp @3x sibling; nothing else lies in the picture tree.
 "use strict";
@@ -68,8 +69,17 @@ test("the picture tree holds no stray files and stays small", () => {
   assert.ok(bytes < 15e6, `pictures take ${bytes} bytes`);
 });
 
-test("the application icons have their sizes", () => {
-  for (const [file, size] of [["gunsei.png", 256], ["gunsei-32.png", 32]]) {
-    assert.deepStrictEqual(sizeOf(path.join(ROOT, "assets/icons", file)), { width: size, height: size }, file);
+test("the application icon has every hicolor size and the scalable drawing, and nothing else", () => {
+  const theme = path.join(ROOT, "assets/icons/hicolor");
+  const id = "io.github.gunsei.Gunsei";
+  const sizes = [16, 22, 24, 32, 48, 64, 128, 256];
+  for (const size of sizes) {
+    assert.deepStrictEqual(sizeOf(path.join(theme, `${size}x${size}/apps/${id}.png`)), { width: size, height: size }, `${size}`);
   }
+  const svg = fs.readFileSync(path.join(theme, `scalable/apps/${id}.svg`), "utf8");
+  assert.match(svg, /^<svg [^>]*viewBox="0 0 256 256"/);
+  const files = fs.readdirSync(path.join(ROOT, "assets/icons"), { recursive: true })
+    .filter((f) => !fs.statSync(path.join(ROOT, "assets/icons", f)).isDirectory()).sort();
+  const want = [...sizes.map((s) => `hicolor/${s}x${s}/apps/${id}.png`), `hicolor/scalable/apps/${id}.svg`].sort();
+  assert.deepStrictEqual(files, want);
 });

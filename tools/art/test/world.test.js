@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maps line up with the screens that draw on them: on the attack map every territory lies
 // under its button, and on the main map every region under its click area and name.
 "use strict";
