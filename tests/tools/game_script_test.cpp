@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole game through the driver: the close box of every window, and input
 // that must stop the script before it can reach the game.
 
