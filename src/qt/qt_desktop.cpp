@@ -137,8 +137,10 @@ void QtDesktop::place(ScreenWindow& window, const std::string& screen) {
   QRect over;
   if (ScreenWindow* main = overMain(screen) ? QtDesktop::window(kMain) : nullptr) {
     // A dialog of the main screen: transient for its window, so a window
-    // manager keeps it above the main screen and with it, centred on it.
-    window.setWindowFlag(Qt::Dialog);
+    // manager keeps it above the main screen and with it, centred on it. It
+    // has no buttons to minimise or maximise it on its own.
+    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
     window.winId();
     window.windowHandle()->setTransientParent(main->windowHandle());
     over = main->geometry();
@@ -159,15 +161,19 @@ void QtDesktop::sync() {
       window->deleteLater();
     }
     windows_.clear();
+    opened_.clear();
     QApplication::quit();
     return;
   }
+  bool closedActive = false;
   for (ui::SlotBase* slot : desktop_.slots()) {
     ui::Screen* screen = slot->loadedScreen();
     auto found = windows_.find(slot->name());
     if (found != windows_.end() &&
         (!screen || !screen->visible() || found->second->serial() != screen->serial())) {
       // The window may be the one whose click is being handled.
+      closedActive = closedActive || found->second->isActiveWindow();
+      std::erase(opened_, found->second);
       found->second->hide();
       found->second->deleteLater();
       windows_.erase(found);
@@ -182,10 +188,14 @@ void QtDesktop::sync() {
       place(*window, slot->name());
       window->sync();
       window->show();
+      // The keys go to the newest window, also without a window manager.
+      window->activateWindow();
+      opened_.push_back(window);
       found = windows_.emplace(slot->name(), window).first;
     }
     found->second->sync();
   }
+  if (closedActive && !opened_.empty()) opened_.back()->activateWindow();
   if (ScreenWindow* main = window(kMain)) {
     QString title = QString::fromStdString(main->screen().design().title);
     if (pace_ > 1) title += QString(" ×%1").arg(pace_);

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "qt/screen_window.h"
 #include "ui/desktop.h"
@@ -61,6 +62,7 @@ class QtDesktop : public QObject {
   std::int64_t lastReal_ = 0;  // the real moment the model's clock stands for
   int pace_ = 1;
   std::map<std::string, ScreenWindow*> windows_;
+  std::vector<ScreenWindow*> opened_;  // the shown windows, newest last
 };
 
 }  // namespace qtview

@@ -116,7 +116,12 @@ TEST(Dialogs, OpenCentredOnTheMainScreenAndStayWithIt) {
   EXPECT_TRUE(kin->windowFlags().testFlag(Qt::Dialog));
   EXPECT_EQ(kin->windowHandle()->transientParent(), ma1->windowHandle());
   EXPECT_LE((kin->geometry().center() - ma1->geometry().center()).manhattanLength(), 2);
+  // The keys go to the dialog, and back to the main screen when it closes.
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), kin);
   game.click(game.program.kin().Command7);
+  QApplication::processEvents();
+  EXPECT_EQ(QApplication::activeWindow(), ma1);
   EXPECT_TRUE(ma1->isVisible());
 
   game.click(game.program.ma1().Command7);
