@@ -193,7 +193,13 @@ void QtDesktop::sync() {
       opened_.push_back(window);
       found = windows_.emplace(slot->name(), window).first;
     }
-    found->second->sync();
+    if (found->second->sync()) {
+      // A window manager keeps the dialogs above the window brought forward;
+      // without one they are raised again, oldest first.
+      for (ScreenWindow* dialog : opened_)
+        if (dialog->windowHandle()->transientParent() == found->second->windowHandle())
+          dialog->raise();
+    }
   }
   if (closedActive && !opened_.empty()) opened_.back()->activateWindow();
   if (ScreenWindow* main = window(kMain)) {

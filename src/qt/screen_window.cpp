@@ -57,16 +57,15 @@ ScreenWindow::ScreenWindow(ui::Screen& screen, ClickSink clicks, std::function<v
   marks_ = MapMarks::of(screen, [this](const ui::Widget& widget) { return viewOf(widget); });
 }
 
-void ScreenWindow::sync() {
+bool ScreenWindow::sync() {
   for (View* view : views_) view->sync();
   if (marks_) marks_->sync();
-  if (screen_.shows() != shows_) {
-    shows_ = screen_.shows();
-    if (isVisible()) {
-      raise();
-      activateWindow();
-    }
-  }
+  if (screen_.shows() == shows_) return false;
+  shows_ = screen_.shows();
+  if (!isVisible()) return false;
+  raise();
+  activateWindow();
+  return true;
 }
 
 QWidget* ScreenWindow::viewOf(const ui::Widget& widget) const {

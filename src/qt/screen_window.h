@@ -26,8 +26,9 @@ class ScreenWindow : public QWidget {
 
   ui::Screen& screen() const { return screen_; }
   std::uint64_t serial() const { return serial_; }
-  // Brings every view in line with the model.
-  void sync();
+  // Brings every view in line with the model; true when the screen was
+  // shown again and its window brought forward.
+  bool sync();
   // The view of a model widget, or null.
   QWidget* viewOf(const ui::Widget& widget) const;
 
