@@ -94,6 +94,7 @@ bool QtDesktop::key(ScreenWindow& window, QKeyEvent& event) {
 }
 
 void QtDesktop::setPace(int pace) {
+  if (std::find(std::begin(kPaces), std::end(kPaces), pace) == std::end(kPaces)) return;
   event([this, pace] {
     catchUp();
     pace_ = pace;

@@ -39,6 +39,7 @@ class QtDesktop : public QObject {
 
   // The game's pace: ×1 (the rules' own), ×2, ×4 or ×8.
   int pace() const { return pace_; }
+  // Any other value leaves the pace as it is.
   void setPace(int pace);
   // Brings the model's clock up to the real one, as the timer does when it fires.
   void wake();

@@ -94,6 +94,16 @@ TEST(Pace, TicksNeverPileUpAfterAStall) {
   EXPECT_EQ(paced.program.one().order, "ffhf");
 }
 
+TEST(Pace, OnlyTheGamesPacesAreTaken) {
+  Paced paced(4);
+  for (int pace : {0, -1, 3, 16}) {
+    paced.desktop.setPace(pace);
+    EXPECT_EQ(paced.desktop.pace(), 4) << pace;
+  }
+  paced.waitForTimer();
+  EXPECT_EQ(paced.program.now(), 250);
+}
+
 TEST(Pace, WithNothingDueTheTimerStops) {
   Paced paced(8);
   paced.program.one().fast.setEnabled(false);
