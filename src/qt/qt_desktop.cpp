@@ -3,18 +3,49 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <exception>
+#include <iterator>
+
+#include "qt/keys.h"
 
 namespace qtview {
 
-QtDesktop::QtDesktop(ui::Desktop& desktop, bool realClock)
-    : desktop_(desktop), realClock_(realClock) {
+namespace {
+
+constexpr std::int64_t kNsPerMs = 1'000'000;
+// A wake later than this after its due moment is a stall (a busy machine, a
+// suspended laptop), not the timer's own imprecision.
+constexpr std::int64_t kStallNs = 20 * kNsPerMs;
+
+constexpr const char* kMain = "ma1";
+// The screens that open over the main screen and stay with it.
+bool overMain(const std::string& screen) {
+  return screen == "kin" || screen == "ma3" || screen == "ma4" || screen == "ma6" ||
+         screen == "ma2" || screen == "ma5";
+}
+
+}  // namespace
+
+QtDesktop::QtDesktop(ui::Desktop& desktop, bool realClock) : QtDesktop(desktop, RealClock()) {
+  if (realClock) {
+    elapsed_.start();
+    clock_ = [this] { return elapsed_.nsecsElapsed(); };
+    lastReal_ = clock_();
+  }
+}
+
+QtDesktop::QtDesktop(ui::Desktop& desktop, RealClock clock)
+    : desktop_(desktop), clock_(std::move(clock)) {
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] { wake(); });
-  clock_.start();
+  if (clock_) lastReal_ = clock_();
 }
 
 QtDesktop::~QtDesktop() {
@@ -48,30 +79,81 @@ void QtDesktop::closeBox(ui::Screen& screen) {
   event([this, &screen] { desktop_.closeBox(screen); });
 }
 
+bool QtDesktop::key(ScreenWindow& window, QKeyEvent& event) {
+  if (int step = paceStep(event)) {
+    const auto* at = std::find(std::begin(kPaces), std::end(kPaces), pace_);
+    const auto last = std::end(kPaces) - 1;
+    if (step > 0 && at < last) setPace(*(at + 1));
+    if (step < 0 && at > std::begin(kPaces)) setPace(*(at - 1));
+    return true;
+  }
+  ui::Widget* widget = keyTarget(window.screen(), event);
+  if (!widget) return false;
+  // A held key presses once: a repeat must not run on into the next dialog.
+  if (!event.isAutoRepeat()) click(*widget);
+  return true;
+}
+
+void QtDesktop::setPace(int pace) {
+  if (std::find(std::begin(kPaces), std::end(kPaces), pace) == std::end(kPaces)) return;
+  event([this, pace] {
+    catchUp();
+    pace_ = pace;
+  });
+}
+
 void QtDesktop::wake() {
   event([this] { catchUp(); });
 }
 
 void QtDesktop::catchUp() {
-  if (!realClock_) return;
-  const qint64 real = clock_.elapsed();
-  std::int64_t step = real - lastReal_;
-  lastReal_ = real;
-  // Never further than the next due moment: a late wake fires that batch of
-  // ticks once instead of piling up the ones it missed.
-  if (auto due = desktop_.nextDue(); due && desktop_.now() + step > *due)
+  if (!clock_) return;
+  const std::int64_t real = clock_() - lastReal_;
+  std::int64_t step = real * pace_ / kNsPerMs;
+  std::int64_t used = step * kNsPerMs / pace_;
+  if (auto due = desktop_.nextDue(); due && desktop_.now() + step > *due) {
     step = *due - desktop_.now();
+    used = step * kNsPerMs / pace_;
+    // After a stall the clock goes only as far as the next due moment and the
+    // rest is dropped, so the ticks it missed fire once instead of piling up.
+    // A wake just late by the timer's precision keeps its time, or the pace
+    // would fall behind on quick timers.
+    if (real - used > kStallNs) used = real;
+  }
+  lastReal_ += used;
   desktop_.advance(step);
 }
 
 void QtDesktop::schedule() {
   auto due = desktop_.nextDue();
-  if (!realClock_ || desktop_.ended() || !due) {
+  if (!clock_ || desktop_.ended() || !due) {
     timer_.stop();
     return;
   }
-  const qint64 sinceSync = clock_.elapsed() - lastReal_;
-  timer_.start(static_cast<int>(qMax<qint64>(0, *due - desktop_.now() - sinceSync)));
+  const std::int64_t wait = (*due - desktop_.now()) * kNsPerMs / pace_ - (clock_() - lastReal_);
+  const std::int64_t ms = std::max<std::int64_t>(0, (wait + kNsPerMs - 1) / kNsPerMs);
+  timer_.start(static_cast<int>(std::min<std::int64_t>(ms, INT_MAX)));
+}
+
+void QtDesktop::place(ScreenWindow& window, const std::string& screen) {
+  QRect over;
+  if (ScreenWindow* main = overMain(screen) ? QtDesktop::window(kMain) : nullptr) {
+    // A dialog of the main screen: transient for its window, so a window
+    // manager keeps it above the main screen and with it, centred on it. It
+    // has no buttons to minimise or maximise it on its own.
+    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
+    window.winId();
+    window.windowHandle()->setTransientParent(main->windowHandle());
+    over = main->geometry();
+  } else if (QScreen* display = QGuiApplication::primaryScreen()) {
+    over = display->availableGeometry();
+  } else {
+    return;
+  }
+  QRect area = window.geometry();
+  area.moveCenter(over.center());
+  window.setGeometry(area);
 }
 
 void QtDesktop::sync() {
@@ -81,15 +163,19 @@ void QtDesktop::sync() {
       window->deleteLater();
     }
     windows_.clear();
+    opened_.clear();
     QApplication::quit();
     return;
   }
+  bool closedActive = false;
   for (ui::SlotBase* slot : desktop_.slots()) {
     ui::Screen* screen = slot->loadedScreen();
     auto found = windows_.find(slot->name());
     if (found != windows_.end() &&
         (!screen || !screen->visible() || found->second->serial() != screen->serial())) {
       // The window may be the one whose click is being handled.
+      closedActive = closedActive || found->second->isActiveWindow();
+      std::erase(opened_, found->second);
       found->second->hide();
       found->second->deleteLater();
       windows_.erase(found);
@@ -99,16 +185,29 @@ void QtDesktop::sync() {
     if (found == windows_.end()) {
       auto* window = new ScreenWindow(
           *screen, [this](ui::Widget& widget) { click(widget); },
-          [this, screen] { closeBox(*screen); });
-      if (QScreen* display = QGuiApplication::primaryScreen()) {
-        QRect area = display->availableGeometry();
-        window->move(area.center() - window->rect().center());
-      }
+          [this, screen] { closeBox(*screen); },
+          [this](ScreenWindow& window, QKeyEvent& event) { return key(window, event); });
+      place(*window, slot->name());
       window->sync();
       window->show();
+      // The keys go to the newest window, also without a window manager.
+      window->activateWindow();
+      opened_.push_back(window);
       found = windows_.emplace(slot->name(), window).first;
     }
-    found->second->sync();
+    if (found->second->sync()) {
+      // A window manager keeps the dialogs above the window brought forward;
+      // without one they are raised again, oldest first.
+      for (ScreenWindow* dialog : opened_)
+        if (dialog->windowHandle()->transientParent() == found->second->windowHandle())
+          dialog->raise();
+    }
+  }
+  if (closedActive && !opened_.empty()) opened_.back()->activateWindow();
+  if (ScreenWindow* main = window(kMain)) {
+    QString title = QString::fromStdString(main->screen().design().title);
+    if (pace_ > 1) title += QString(" ×%1").arg(pace_);
+    main->setWindowTitle(title);
   }
 }
 

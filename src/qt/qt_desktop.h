@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The game on the real desktop: a window for every shown screen, clicks
-// forwarded to the model, and the model's clock driven by the real one with a
-// single precise timer set to the next due moment (no CPU while nothing is due).
+// The game on the real desktop: a window for every shown screen, clicks and
+// keys forwarded to the model, and the model's clock driven by the real one
+// times the game's pace, with a single precise timer set to the next due
+// moment (no CPU while nothing is due).
 
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "qt/screen_window.h"
 #include "ui/desktop.h"
@@ -18,8 +22,13 @@ namespace qtview {
 
 class QtDesktop : public QObject {
  public:
+  // Real time in nanoseconds since a fixed moment, never going back.
+  using RealClock = std::function<std::int64_t()>;
+
   // With `realClock` false the model's clock stands still (screenshots, tests).
   QtDesktop(ui::Desktop& desktop, bool realClock = true);
+  // The model's clock follows `clock`.
+  QtDesktop(ui::Desktop& desktop, RealClock clock);
   ~QtDesktop() override;
 
   // Starts the program and shows its first screen.
@@ -29,21 +38,33 @@ class QtDesktop : public QObject {
   // The window of a screen, or null while it is not shown.
   ScreenWindow* window(const std::string& screen) const;
 
+  // The game's pace: ×1 (the rules' own), ×2, ×4 or ×8.
+  int pace() const { return pace_; }
+  // Any other value leaves the pace as it is.
+  void setPace(int pace);
+  // Brings the model's clock up to the real one, as the timer does when it fires.
+  void wake();
+  // The timer that wakes the desktop at the next due moment.
+  const QTimer& timer() const { return timer_; }
+
  private:
   void click(ui::Widget& widget);
   void closeBox(ui::Screen& screen);
-  void wake();
+  bool key(ScreenWindow& window, QKeyEvent& event);
   void catchUp();
   void schedule();
+  void place(ScreenWindow& window, const std::string& screen);
   template <class F>
   void event(F&& action);
 
   ui::Desktop& desktop_;
-  bool realClock_;
+  QElapsedTimer elapsed_;
+  RealClock clock_;
   QTimer timer_;
-  QElapsedTimer clock_;
-  qint64 lastReal_ = 0;
+  std::int64_t lastReal_ = 0;  // the real moment the model's clock stands for
+  int pace_ = 1;
   std::map<std::string, ScreenWindow*> windows_;
+  std::vector<ScreenWindow*> opened_;  // the shown windows, newest last
 };
 
 }  // namespace qtview

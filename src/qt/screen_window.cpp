@@ -2,11 +2,16 @@
 #include "qt/screen_window.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 namespace qtview {
 
-ScreenWindow::ScreenWindow(ui::Screen& screen, ClickSink clicks, std::function<void()> closeBox)
-    : screen_(screen), serial_(screen.serial()), closeBox_(std::move(closeBox)) {
+ScreenWindow::ScreenWindow(ui::Screen& screen, ClickSink clicks, std::function<void()> closeBox,
+                           KeySink keys)
+    : screen_(screen),
+      serial_(screen.serial()),
+      closeBox_(std::move(closeBox)),
+      keys_(std::move(keys)) {
   const ui::ScreenDesign& design = screen.design();
   setWindowTitle(QString::fromStdString(design.title));
   setFixedSize(pixels({0, 0, design.width, design.height}).size());
@@ -50,17 +55,18 @@ ScreenWindow::ScreenWindow(ui::Screen& screen, ClickSink clicks, std::function<v
     byWidget_[widget] = view->widget();
   }
   for (QWidget* widget : windowed) widget->raise();
+  marks_ = MapMarks::of(screen, [this](const ui::Widget& widget) { return viewOf(widget); });
 }
 
-void ScreenWindow::sync() {
+bool ScreenWindow::sync() {
   for (View* view : views_) view->sync();
-  if (screen_.shows() != shows_) {
-    shows_ = screen_.shows();
-    if (isVisible()) {
-      raise();
-      activateWindow();
-    }
-  }
+  if (marks_) marks_->sync();
+  if (screen_.shows() == shows_) return false;
+  shows_ = screen_.shows();
+  if (!isVisible()) return false;
+  raise();
+  activateWindow();
+  return true;
 }
 
 QWidget* ScreenWindow::viewOf(const ui::Widget& widget) const {
@@ -73,6 +79,10 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
   // window if the screen is gone.
   event->ignore();
   closeBox_();
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent* event) {
+  if (!keys_ || !keys_(*this, *event)) QWidget::keyPressEvent(event);
 }
 
 }  // namespace qtview

@@ -7,6 +7,7 @@
 #include <QPalette>
 
 #include "qt/fonts.h"
+#include "qt/keys.h"
 #include "qt/pictures.h"
 
 namespace qtview {
@@ -94,7 +95,12 @@ ButtonView::ButtonView(ui::Button& button, ClickSink sink, QWidget* parent)
   const ui::ButtonDesign& design = button.design();
   setGeometry(pixels(design.at));
   setFont(fontFor(design.font));
-  setToolTip(qtext(design.tooltip));
+  // The rules' tooltip, and the key that presses the button after it.
+  QString tip = qtext(design.tooltip);
+  if (QString key = keyName(button); !tip.isEmpty() && !key.isEmpty()) tip += " [" + key + "]";
+  setToolTip(tip);
+  // Keys go to the window, which presses its buttons the way a click does;
+  // no button takes the focus, so none shows a focus frame or answers Space.
   setFocusPolicy(Qt::NoFocus);
   connect(this, &QToolButton::clicked, this, [this, sink] { sink(button_); });
   sync();
