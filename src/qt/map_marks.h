@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Rings on the maps of the attack and movement screens: on `ma3` around the
