@@ -58,7 +58,9 @@ void QtDesktop::event(F&& action) {
   try {
     action();
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "gunsei: %s\n", error.what());
+    const std::string& handler = desktop_.failedHandler();
+    std::fprintf(stderr, "gunsei: %s%s%s\n", handler.c_str(), handler.empty() ? "" : ": ",
+                 error.what());
   }
   sync();
   schedule();
