@@ -5,32 +5,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "qt/qt_desktop.h"
-#include "screens/program.h"
+#include "support/desktop_game.h"
 
 namespace {
 
-// The game on a desktop whose clock stands still, at the player's step of the
-// territory after `before` for nation `nation`.
-struct Game {
-  Program program;
-  qtview::QtDesktop desktop{program, false};
-
-  Game(const char* nation, const char* before) {
-    program.seed(5);
-    program.ma1().mm.setCaption(nation);
-    program.ma1().count1.setCaption(before);
-    program.ma1.show();
-    advance(1500);
-  }
-  void advance(int ms) {
-    program.advance(ms);
-    desktop.sync();
-  }
-  void click(ui::Widget& widget) {
-    program.click(widget);
-    desktop.sync();
-  }
+struct Game : DesktopGame {
+  using DesktopGame::DesktopGame;
   void press(const char* screen, int key, bool repeat = false) {
     QWidget* window = desktop.window(screen);
     ASSERT_NE(window, nullptr) << screen;

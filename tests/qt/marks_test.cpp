@@ -7,34 +7,14 @@
 #include <QWindow>
 
 #include "qt/map_marks.h"
-#include "qt/qt_desktop.h"
-#include "screens/program.h"
+#include "support/desktop_game.h"
 
 namespace {
 
 const QColor kGold(255, 208, 64);
 const QColor kRed(255, 64, 48);
 
-struct Game {
-  Program program;
-  qtview::QtDesktop desktop{program, false};
-
-  Game(const char* nation, const char* before) {
-    program.seed(5);
-    program.ma1().mm.setCaption(nation);
-    program.ma1().count1.setCaption(before);
-    program.ma1.show();
-    advance(1500);
-  }
-  void advance(int ms) {
-    program.advance(ms);
-    desktop.sync();
-  }
-  void click(ui::Widget& widget) {
-    program.click(widget);
-    desktop.sync();
-  }
-};
+using Game = DesktopGame;
 
 bool near(QColor a, QColor b) {
   return std::abs(a.red() - b.red()) < 40 && std::abs(a.green() - b.green()) < 40 &&
