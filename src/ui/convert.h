@@ -11,8 +11,9 @@
 
 namespace ui {
 
-// Raised by CInt and CDbl on a text that holds no number or a value that
-// does not fit; the message names the value.
+// Raised by CInt and CDbl on a text that holds no number, and by every
+// conversion on a value that does not fit (beyond the range of a double
+// included); the message names the value.
 class ConversionError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -37,5 +38,34 @@ std::int16_t CInt(double value);
 std::int16_t CInt(std::string_view text);
 // The largest whole number not greater than the value.
 double Int(double value);
+
+// A caption's text that keeps Val of itself: worked out at the first read
+// and kept until the text is written again, so the table values the game
+// reads every tick cost no parsing. The text stays the value; the kept
+// number is always exactly Val of it. Only its label writes it, with write().
+class TextCell : public std::string {
+ public:
+  TextCell() = default;
+  explicit TextCell(std::string text) : std::string(std::move(text)) {}
+
+  void write(std::string text) {
+    std::string::operator=(std::move(text));
+    read_ = false;
+  }
+
+ private:
+  friend double Val(const TextCell& cell);
+
+  mutable double value_ = 0;
+  mutable bool read_ = false;
+};
+
+inline double Val(const TextCell& cell) {
+  if (!cell.read_) {
+    cell.value_ = Val(std::string_view(cell));
+    cell.read_ = true;
+  }
+  return cell.value_;
+}
 
 }  // namespace ui

@@ -33,7 +33,7 @@ Label::Label(Screen* owner, std::string name, LabelDesign design, std::function<
   onClick = std::move(click);
 }
 
-void Label::setCaption(double number) { caption_ = CStr(number); }
+void Label::setCaption(double number) { caption_.write(CStr(number)); }
 
 Button::Button(Screen* owner, std::string name, ButtonDesign design, std::function<void()> click,
                int index)
@@ -61,8 +61,7 @@ Frame::Frame(Screen* owner, std::string name, FrameDesign design)
 namespace {
 
 Rect bounds(const LineDesign& d) {
-  return {std::min(d.x1, d.x2), std::min(d.y1, d.y2), std::abs(d.x2 - d.x1),
-          std::abs(d.y2 - d.y1)};
+  return {std::min(d.x1, d.x2), std::min(d.y1, d.y2), std::abs(d.x2 - d.x1), std::abs(d.y2 - d.y1)};
 }
 
 }  // namespace

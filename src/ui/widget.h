@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/convert.h"
+
 namespace ui {
 
 class Screen;
@@ -53,8 +55,7 @@ enum class Kind { Label, Button, Image, Frame, Line, Shape, Timer };
 
 class Widget {
  public:
-  Widget(Screen* owner, Kind kind, std::string name, int index, Frame* in, Rect at,
-         bool visible);
+  Widget(Screen* owner, Kind kind, std::string name, int index, Frame* in, Rect at, bool visible);
   Widget(const Widget&) = delete;
   Widget& operator=(const Widget&) = delete;
   virtual ~Widget() = default;
@@ -105,8 +106,9 @@ class Label : public Widget {
   Label(Screen* owner, std::string name, LabelDesign design, std::function<void()> click = {},
         int index = -1);
 
-  const std::string& caption() const { return caption_; }
-  void setCaption(std::string caption) { caption_ = std::move(caption); }
+  // Numbers are read back with Val(caption()), which the caption keeps.
+  const TextCell& caption() const { return caption_; }
+  void setCaption(std::string caption) { caption_.write(std::move(caption)); }
   void setCaption(double number);
   const Color& foreColor() const { return fore_; }
   void setForeColor(Color color) { fore_ = color; }
@@ -114,7 +116,7 @@ class Label : public Widget {
 
  private:
   LabelDesign design_;
-  std::string caption_;
+  TextCell caption_;
   Color fore_;
 };
 
