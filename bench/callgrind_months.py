@@ -2,12 +2,17 @@
 """Instructions per game-month of the headless driver, under callgrind.
 
 Nation 9 ends each of its steps at once while the computer's nations act and
-besiege each other (as in month_bench.cpp). A plain run of the driver first
-finds how many half-second ticks make the given number of months; then
-callgrind counts the instructions of the start-up alone and of the start-up
-followed by those ticks, and the difference is divided by the months.
+besiege each other (as in month_bench.cpp): the clock runs in half-second
+ticks and the end of turn is pressed after every tick that hands the player a
+step. A plain run of the driver first finds the ticks of the given number of
+months and the ticks after which the end of turn is enabled; the script then
+ticks straight to each of those (the same timers fire in the same order) and
+presses it, so the count is the game's and not the driver's reading of
+thousands of lines. Callgrind counts the instructions of the start-up alone
+and of the start-up followed by the months; the difference is divided by the
+months. With --every-tick the script writes every tick and press instead.
 
-    bench/callgrind_months.py build/bench/gunsei-drive [MONTHS]
+    bench/callgrind_months.py build/bench/gunsei-drive [MONTHS] [--every-tick]
 """
 
 import os
@@ -19,39 +24,53 @@ import tempfile
 SETUP = ["seed 1", "show ma1", "set ma1 mm 9",
          # 800 soldiers keep every attacker away from the player's territory.
          "set da3 f(12) 800"]
-STEP = ["tick 500", "click ma1 Command9"]
 
 
 def drive(driver, lines):
-    run = subprocess.run([driver], input="\n".join(lines) + "\n", text=True,
-                         capture_output=True, check=True)
+    with tempfile.NamedTemporaryFile("w", suffix=".drive") as script:
+        script.write("\n".join(lines) + "\n")
+        script.flush()
+        run = subprocess.run([driver, script.name], text=True, capture_output=True,
+                             check=True)
     return run.stdout.split("\n")
 
 
-def ticks_for(driver, months):
-    """The number of steps after which `months` months have closed."""
+def months_script(driver, months, every_tick):
+    """The lines that run `months` months from the start-up."""
     probe = list(SETUP)
     limit = months * 400
     for _ in range(limit):
-        probe += STEP + ["get ma1 Label10", "get ma1 Label13"]
+        probe += ["tick 500", "enabled ma1 Command9", "click ma1 Command9",
+                  "get ma1 Label10", "get ma1 Label13"]
     answers = drive(driver, probe)
-    start = None
+    lines, waited, start = [], 0, None
     for step in range(limit):
-        year, month = int(answers[2 * step]), int(answers[2 * step + 1])
-        count = year * 12 + month
+        enabled, year, month = answers[3 * step:3 * step + 3]
+        if every_tick:
+            lines += ["tick 500", "click ma1 Command9"]
+        else:
+            waited += 500
+            if enabled == "1":
+                lines += ["tick %d" % waited, "click ma1 Command9"]
+                waited = 0
+        count = int(year) * 12 + int(month)
         if start is None:
             start = count
         if count - start == months:
-            return step + 1
+            if waited:
+                lines.append("tick %d" % waited)
+            return lines
     sys.exit("the game did not run %d months" % months)
 
 
 def instructions(driver, lines):
     with tempfile.TemporaryDirectory() as tmp:
         out = os.path.join(tmp, "callgrind.out")
-        subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=" + out, driver],
-                       input="\n".join(lines) + "\n", text=True, capture_output=True,
-                       check=True)
+        script = os.path.join(tmp, "months.drive")
+        with open(script, "w") as f:
+            f.write("\n".join(lines) + "\n")
+        subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=" + out, driver,
+                        script], text=True, capture_output=True, check=True)
         with open(out) as f:
             for line in f:
                 if m := re.match(r"(?:summary|totals): (\d+)", line):
@@ -60,12 +79,13 @@ def instructions(driver, lines):
 
 
 def main():
-    driver = sys.argv[1]
-    months = int(sys.argv[2]) if len(sys.argv) > 2 else 120
-    steps = ticks_for(driver, months)
+    args = [a for a in sys.argv[1:] if a != "--every-tick"]
+    driver = args[0]
+    months = int(args[1]) if len(args) > 1 else 120
+    lines = months_script(driver, months, "--every-tick" in sys.argv)
     startup = instructions(driver, SETUP)
-    whole = instructions(driver, SETUP + STEP * steps)
-    print("%d months in %d ticks of 500 ms" % (months, steps))
+    whole = instructions(driver, SETUP + lines)
+    print("%d months in %d lines" % (months, len(lines)))
     print("start-up: %d instructions" % startup)
     print("per month: %.3f M instructions" % ((whole - startup) / months / 1e6))
 

@@ -29,9 +29,13 @@ void requireFinite(double value) {
 // Up to `digits` significant digits, as printf's %G writes them. Whole values
 // of no more digits than that come out as their plain digits there too, so
 // they are written directly.
+bool wholeOfUpTo(double value, double limit) {
+  return value == std::trunc(value) && std::abs(value) < limit;
+}
+
 std::string formatted(double value, int digits, double wholeLimit) {
   requireFinite(value);
-  if (value == std::trunc(value) && std::abs(value) < wholeLimit) {
+  if (wholeOfUpTo(value, wholeLimit)) {
     char buffer[24];
     // -0 becomes 0 here.
     char* end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(value)).ptr;
@@ -130,6 +134,16 @@ std::int16_t CInt(double value) {
 }
 
 std::int16_t CInt(std::string_view text) { return CInt(CDbl(text)); }
+
+void TextCell::write(double number) {
+  write(CStr(number));
+  // Up to 15 digits are exact both ways: the text reads back as the number
+  // (0 for -0).
+  if (wholeOfUpTo(number, 1e15)) {
+    value_ = number == 0 ? 0 : number;
+    read_ = true;
+  }
+}
 
 double Int(double value) {
   requireFinite(value);

@@ -39,10 +39,11 @@ std::int16_t CInt(std::string_view text);
 // The largest whole number not greater than the value.
 double Int(double value);
 
-// A caption's text that keeps Val of itself: worked out at the first read
-// and kept until the text is written again, so the table values the game
-// reads every tick cost no parsing. The text stays the value; the kept
-// number is always exactly Val of it. Only its label writes it, with write().
+// A caption's text that keeps Val of itself, so the table values the game
+// reads every tick cost no parsing. The text stays the value: the kept number
+// is always exactly Val of the text, worked out at the first read (where any
+// error of Val is raised) or known when a whole number is written. Only its
+// label writes it.
 class TextCell : public std::string {
  public:
   TextCell() = default;
@@ -52,6 +53,8 @@ class TextCell : public std::string {
     std::string::operator=(std::move(text));
     read_ = false;
   }
+  // CStr of the number.
+  void write(double number);
 
  private:
   friend double Val(const TextCell& cell);

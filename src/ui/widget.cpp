@@ -33,8 +33,6 @@ Label::Label(Screen* owner, std::string name, LabelDesign design, std::function<
   onClick = std::move(click);
 }
 
-void Label::setCaption(double number) { caption_.write(CStr(number)); }
-
 Button::Button(Screen* owner, std::string name, ButtonDesign design, std::function<void()> click,
                int index)
     : Widget(owner, Kind::Button, std::move(name), index, design.in, design.at, design.visible),

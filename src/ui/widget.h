@@ -109,7 +109,9 @@ class Label : public Widget {
   // Numbers are read back with Val(caption()), which the caption keeps.
   const TextCell& caption() const { return caption_; }
   void setCaption(std::string caption) { caption_.write(std::move(caption)); }
-  void setCaption(double number);
+  // Another label's caption, with the number it keeps.
+  void setCaption(const TextCell& caption) { caption_ = caption; }
+  void setCaption(double number) { caption_.write(number); }
   const Color& foreColor() const { return fore_; }
   void setForeColor(Color color) { fore_ = color; }
   const LabelDesign& design() const { return design_; }

@@ -21,6 +21,19 @@ TEST(Captions, ReadBackValOfTheirText) {
   label.setCaption(Val(label.caption()) + 1);
   EXPECT_EQ(label.caption(), "13");
   EXPECT_EQ(label.caption() + "人", "13人");
+
+  // A caption copied from another label reads back as that one does.
+  ui::Label& other = program.one().said;
+  label.setCaption(" 4 2 ");
+  other.setCaption(label.caption());
+  EXPECT_EQ(other.caption(), " 4 2 ");
+  EXPECT_EQ(Val(other.caption()), 42);
+  label.setCaption("1e309");
+  other.setCaption(label.caption());
+  EXPECT_THROW(Val(other.caption()), ui::ConversionError);
+  label.setCaption(2.5);
+  other.setCaption(label.caption());
+  EXPECT_EQ(Val(other.caption()), 2.5);
 }
 
 TEST(Captions, NeverHoldInfinityOrNaN) {

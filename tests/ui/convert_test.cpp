@@ -208,4 +208,16 @@ TEST(Conversions, ATextCellKeepsValOfItsText) {
 
   const TextCell copy = cell;
   EXPECT_EQ(Val(copy), -7);
+
+  // A number written keeps what its text reads back as, bit for bit.
+  for (double value : numbersToWrite()) {
+    if (std::isinf(std::strtod(CStr(value).c_str(), nullptr))) continue;
+    cell.write(value);
+    const double read = Val(std::string_view(cell));
+    ASSERT_EQ(Val(cell), read) << cell;
+    ASSERT_EQ(std::signbit(Val(cell)), std::signbit(read)) << cell;
+  }
+  cell.write(-0.0);
+  EXPECT_EQ(cell, "0");
+  EXPECT_FALSE(std::signbit(Val(cell)));
 }
