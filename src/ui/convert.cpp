@@ -26,20 +26,24 @@ void requireFinite(double value) {
     throw ConversionError("the value " + named(value) + " is not a finite number");
 }
 
-// Up to `digits` significant digits, as printf's %G writes them. Whole values
-// of no more digits than that come out as their plain digits there too, so
-// they are written directly.
+// Whole values of no more digits than printf's %G keeps come out there as
+// their plain digits, so they are written directly.
 bool wholeOfUpTo(double value, double limit) {
   return value == std::trunc(value) && std::abs(value) < limit;
 }
 
+// The digits of a whole value that wholeOfUpTo admits; -0 is "0".
+std::string_view wholeDigits(double value, char (&buffer)[24]) {
+  char* end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(value)).ptr;
+  return {buffer, end};
+}
+
+// Up to `digits` significant digits, as printf's %G writes them.
 std::string formatted(double value, int digits, double wholeLimit) {
   requireFinite(value);
   if (wholeOfUpTo(value, wholeLimit)) {
     char buffer[24];
-    // -0 becomes 0 here.
-    char* end = std::to_chars(buffer, buffer + sizeof buffer, static_cast<std::int64_t>(value)).ptr;
-    return std::string(buffer, end);
+    return std::string(wholeDigits(value, buffer));
   }
   char buffer[40];
   std::snprintf(buffer, sizeof buffer, "%.*G", digits, value);
@@ -136,13 +140,13 @@ std::int16_t CInt(double value) {
 std::int16_t CInt(std::string_view text) { return CInt(CDbl(text)); }
 
 void TextCell::write(double number) {
-  write(CStr(number));
-  // Up to 15 digits are exact both ways: the text reads back as the number
-  // (0 for -0).
-  if (wholeOfUpTo(number, 1e15)) {
-    value_ = number == 0 ? 0 : number;
-    read_ = true;
-  }
+  if (!wholeOfUpTo(number, 1e15)) return write(CStr(number));
+  // The digits are CStr's, written in place; up to 15 of them read back as
+  // exactly the number (0 for -0).
+  char buffer[24];
+  assign(wholeDigits(number, buffer));
+  value_ = number == 0 ? 0 : number;
+  read_ = true;
 }
 
 double Int(double value) {
