@@ -11,9 +11,10 @@
 
 namespace ui {
 
-// Raised by CInt and CDbl on a text that holds no number, and by every
-// conversion on a value that does not fit (beyond the range of a double
-// included); the message names the value.
+// Raised by CInt and CDbl on a text that holds no number, by CInt on a value
+// outside its range, by Val and CDbl on a number beyond the range of a double
+// (never read as infinity), and by every conversion given infinity or NaN, so
+// neither ever reaches a caption; the message names the value.
 class ConversionError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -21,6 +22,7 @@ class ConversionError : public std::runtime_error {
 
 // A double as text: up to 15 significant digits, no leading blank, "-" for
 // negatives, no point for whole values, the leading zero of a fraction kept.
+// Whole values of up to 15 digits are written without printf.
 std::string CStr(double value);
 // A single-precision value (Rnd scaled) as text: up to 7 significant digits.
 std::string CStrSingle(float value);
@@ -28,7 +30,8 @@ std::string CStr(std::int16_t value);
 std::string CStr(int value);
 
 // The longest leading decimal number of the text, blanks, tabs and line feeds
-// ignored anywhere; 0 when there is none.
+// ignored anywhere; 0 when there is none. A sign and up to 15 digits, the
+// way whole numbers are written, are read without strtod.
 double Val(std::string_view text);
 // The number the whole text holds (blanks around it allowed).
 double CDbl(std::string_view text);
