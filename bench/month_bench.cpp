@@ -2,7 +2,8 @@
 // Whole game months run headless for nation 9, the player ending every step
 // at once with the end-of-turn command while the computer's nations besiege
 // each other: how many months a second the model runs, and (under callgrind,
-// collecting in runMonth) what one month costs.
+// collecting in runMonth) what one month costs. bench/callgrind_months.py
+// counts the same months through the script driver.
 
 #include <benchmark/benchmark.h>
 

@@ -30,10 +30,11 @@ std::optional<std::int64_t> Desktop::nextDue() const {
 
 Timer* Desktop::firstDue(std::int64_t limit) const {
   Timer* first = nullptr;
-  for (Screen* screen : loadedScreens())
-    for (Timer* timer : screen->timers())
-      if (timer->armed() && timer->due() <= limit && (!first || timer->due() < first->due()))
-        first = timer;
+  for (SlotBase* slot : slots_)
+    if (Screen* screen = slot->loadedScreen())
+      for (Timer* timer : screen->timers())
+        if (timer->armed() && timer->due() <= limit && (!first || timer->due() < first->due()))
+          first = timer;
   return first;
 }
 

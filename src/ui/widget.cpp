@@ -34,8 +34,6 @@ Label::Label(Screen* owner, std::string name, LabelDesign design, std::function<
   onClick = std::move(click);
 }
 
-void Label::setCaption(double number) { caption_ = CStr(number); }
-
 Button::Button(Screen* owner, std::string name, ButtonDesign design, std::function<void()> click,
                int index)
     : Widget(owner, Kind::Button, std::move(name), index, design.in, design.at, design.visible),
@@ -62,8 +60,7 @@ Frame::Frame(Screen* owner, std::string name, FrameDesign design)
 namespace {
 
 Rect bounds(const LineDesign& d) {
-  return {std::min(d.x1, d.x2), std::min(d.y1, d.y2), std::abs(d.x2 - d.x1),
-          std::abs(d.y2 - d.y1)};
+  return {std::min(d.x1, d.x2), std::min(d.y1, d.y2), std::abs(d.x2 - d.x1), std::abs(d.y2 - d.y1)};
 }
 
 }  // namespace

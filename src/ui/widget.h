@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/convert.h"
+
 namespace ui {
 
 class Screen;
@@ -54,8 +56,7 @@ enum class Kind { Label, Button, Image, Frame, Line, Shape, Timer };
 
 class Widget {
  public:
-  Widget(Screen* owner, Kind kind, std::string name, int index, Frame* in, Rect at,
-         bool visible);
+  Widget(Screen* owner, Kind kind, std::string name, int index, Frame* in, Rect at, bool visible);
   Widget(const Widget&) = delete;
   Widget& operator=(const Widget&) = delete;
   virtual ~Widget() = default;
@@ -106,16 +107,19 @@ class Label : public Widget {
   Label(Screen* owner, std::string name, LabelDesign design, std::function<void()> click = {},
         int index = -1);
 
-  const std::string& caption() const { return caption_; }
-  void setCaption(std::string caption) { caption_ = std::move(caption); }
-  void setCaption(double number);
+  // Numbers are read back with Val(caption()), which the caption keeps.
+  const TextCell& caption() const { return caption_; }
+  void setCaption(std::string caption) { caption_.write(std::move(caption)); }
+  // Another label's caption, with the number it keeps.
+  void setCaption(const TextCell& caption) { caption_ = caption; }
+  void setCaption(double number) { caption_.write(number); }
   const Color& foreColor() const { return fore_; }
   void setForeColor(Color color) { fore_ = color; }
   const LabelDesign& design() const { return design_; }
 
  private:
   LabelDesign design_;
-  std::string caption_;
+  TextCell caption_;
   Color fore_;
 };
 

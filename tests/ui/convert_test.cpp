@@ -3,7 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
 
 using namespace ui;
 
@@ -82,4 +88,137 @@ TEST(Conversions, WrittenNumbersCompareEqualToDesignTexts) {
   EXPECT_EQ(CStr(1.0), "1");
   EXPECT_EQ(CStr(Val("34") + 1), "35");
   EXPECT_EQ(CStr(Val("-1") + 1), "0");
+}
+
+namespace {
+
+// The text every number was written as before whole numbers were written
+// directly: printf's %G, 0 for either zero.
+std::string printed(double value, int digits) {
+  if (value == 0) return "0";
+  char buffer[40];
+  std::snprintf(buffer, sizeof buffer, "%.*G", digits, value);
+  return buffer;
+}
+
+std::vector<double> numbersToWrite() {
+  std::vector<double> values;
+  for (int i = -5000; i <= 5000; ++i) values.insert(values.end(), {double(i), i / 3.0, i / 7.0});
+  double power = 1;
+  for (int k = 0; k <= 20; ++k, power *= 10)
+    for (double v : {power, power - 1, power + 1, power - 0.5, power / 3, 1 / power, 1 / power / 7})
+      values.insert(values.end(), {v, -v});
+  for (double v : {999999999999999.0, 999999999999999.5, 1e15, 1e15 + 2, 9007199254740993.0,
+                   123456789012345.6, 0.1, 1e-5, 1e-300, 5e-324, DBL_MAX, DBL_MIN, 2.5e-7, 151.5})
+    values.insert(values.end(), {v, -v});
+  std::mt19937_64 draw(15);
+  for (int i = 0; i < 20000; ++i) {
+    const double v = std::ldexp(std::uniform_real_distribution<double>(1, 2)(draw),
+                                std::uniform_int_distribution<int>(-80, 80)(draw));
+    values.insert(values.end(), {v, -std::floor(v)});
+  }
+  return values;
+}
+
+}  // namespace
+
+TEST(Conversions, NumbersAreWrittenAsBefore) {
+  for (double value : numbersToWrite()) {
+    ASSERT_EQ(CStr(value), printed(value, 15)) << std::hexfloat << value;
+    if (std::abs(value) > FLT_MAX) continue;
+    const float single = static_cast<float>(value);
+    ASSERT_EQ(CStrSingle(single), printed(single, 7)) << std::hexfloat << single;
+  }
+}
+
+TEST(Conversions, ValReadsWrittenNumbersAsStrtodDoes) {
+  for (double value : numbersToWrite()) {
+    const std::string text = CStr(value);
+    const double read = std::strtod(text.c_str(), nullptr);
+    // The text of the largest doubles rounds up beyond them.
+    if (std::isinf(read))
+      ASSERT_THROW(Val(text), ConversionError) << text;
+    else
+      ASSERT_EQ(Val(text), read) << text;
+  }
+  for (const char* text : {"-0", "+0", "007", "-999999999999999", "9999999999999999",
+                           "12345678901234567890", "+123456789012345", "0000000000000001"}) {
+    EXPECT_EQ(Val(text), std::strtod(text, nullptr)) << text;
+    EXPECT_EQ(std::signbit(Val(text)), std::signbit(std::strtod(text, nullptr))) << text;
+  }
+}
+
+// A number no double holds raises the conversion error rather than reading as
+// infinity, and nothing writes or converts infinity or NaN.
+TEST(Conversions, NothingNonFiniteGoesThrough) {
+  for (const char* text : {"1e309", "-1e309", " 1 e 309 兵",
+                           "1"
+                           "0000000000000000000000000000000000"
+                           "00000000000000000000000000000000000000000000000000000000000000000000"
+                           "00000000000000000000000000000000000000000000000000000000000000000000"
+                           "00000000000000000000000000000000000000000000000000000000000000000000"
+                           "00000000000000000000000000000000000000000000000000000000000000000000"
+                           "000000000000"}) {
+    EXPECT_THROW(Val(text), ConversionError) << text;
+    EXPECT_THROW(CDbl(text), ConversionError) << text;
+    EXPECT_THROW(CInt(text), ConversionError) << text;
+  }
+  try {
+    Val("-1e309");
+    ADD_FAILURE() << "no error";
+  } catch (const ConversionError& error) {
+    EXPECT_NE(std::string(error.what()).find("\"-1e309\""), std::string::npos) << error.what();
+  }
+  EXPECT_EQ(Val("1.7976931348623157e308"), DBL_MAX);
+  EXPECT_EQ(Val("1e-400"), 0);  // too small to hold reads as zero, as it always has
+  EXPECT_EQ(Val("inf"), 0);
+  EXPECT_EQ(Val("nan"), 0);
+
+  for (double value : {double(INFINITY), -double(INFINITY), double(NAN)}) {
+    EXPECT_THROW(CStr(value), ConversionError) << value;
+    EXPECT_THROW(CStrSingle(static_cast<float>(value)), ConversionError) << value;
+    EXPECT_THROW(CDbl(value), ConversionError) << value;
+    EXPECT_THROW(Int(value), ConversionError) << value;
+  }
+  try {
+    CInt(double(NAN));
+    ADD_FAILURE() << "no error";
+  } catch (const ConversionError& error) {
+    EXPECT_NE(std::string(error.what()).find("NaN"), std::string::npos) << error.what();
+  }
+}
+
+TEST(Conversions, ATextCellKeepsValOfItsText) {
+  TextCell cell(std::string("12"));
+  EXPECT_EQ(Val(cell), 12);
+  cell.write(CStr(1.0 / 3));
+  EXPECT_EQ(cell, "0.333333333333333");
+  EXPECT_EQ(Val(cell), 0.333333333333333);
+  EXPECT_NE(Val(cell), 1.0 / 3);
+  cell.write(" 4 2 兵");
+  EXPECT_EQ(Val(cell), 42);
+  cell.write("");
+  EXPECT_EQ(Val(cell), 0);
+
+  // An error is raised at every read, as Val of the text raises it.
+  cell.write("1e309");
+  EXPECT_THROW(Val(cell), ConversionError);
+  EXPECT_THROW(Val(cell), ConversionError);
+  cell.write("-7");
+  EXPECT_EQ(Val(cell), -7);
+
+  const TextCell copy = cell;
+  EXPECT_EQ(Val(copy), -7);
+
+  // A number written keeps what its text reads back as, bit for bit.
+  for (double value : numbersToWrite()) {
+    if (std::isinf(std::strtod(CStr(value).c_str(), nullptr))) continue;
+    cell.write(value);
+    const double read = Val(std::string_view(cell));
+    ASSERT_EQ(Val(cell), read) << cell;
+    ASSERT_EQ(std::signbit(Val(cell)), std::signbit(read)) << cell;
+  }
+  cell.write(-0.0);
+  EXPECT_EQ(cell, "0");
+  EXPECT_FALSE(std::signbit(Val(cell)));
 }

@@ -14,7 +14,7 @@ namespace {
 
 // A caption of a table column, or empty for an index that names no row.
 std::string cell(const ui::WidgetArray<ui::Label>& column, int i) {
-  return i < 0 ? std::string() : column(i).caption();
+  return i < 0 ? std::string() : std::string(column(i).caption());
 }
 
 // The nation that rules territory i; -1 for none.
@@ -117,8 +117,8 @@ void BattleScreen::Form_Load() {
   // A side whose nation cannot be told shows no portrait and no name.
   Image1.setPicture(a < 0 ? "" : da1.t(a).picture());
   Image2.setPicture(d < 0 ? "" : da1.t(d).picture());
-  Label9.setCaption(a < 0 ? "" : da1.tt(a).caption());
-  Label12.setCaption(d < 0 ? "" : da1.tt(d).caption());
+  Label9.setCaption(a < 0 ? "" : std::string(da1.tt(a).caption()));
+  Label12.setCaption(d < 0 ? "" : std::string(da1.tt(d).caption()));
   if (attack) {
     AttackConfirmation& ma4 = program_.ma4();
     Label7.setCaption(Val(ma4.Label10.caption()));

@@ -61,7 +61,7 @@ void MainScreen::refreshPanel(int i) {
   // A ruler that names no nation shows an empty name and portrait.
   const int j = world::nationIndex(da2.m(i).caption());
   Image11.setPicture(j < 0 ? "" : da1.t(j).picture());
-  Label11.setCaption(j < 0 ? "" : da1.tt(j).caption());
+  Label11.setCaption(j < 0 ? "" : std::string(da1.tt(j).caption()));
   Label18.setCaption(da2.r(i).caption());
   Label20.setCaption(da2.u(i).caption());
   Label22.setCaption(da2.z(i).caption());

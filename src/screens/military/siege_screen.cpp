@@ -67,8 +67,8 @@ void SiegeScreen::Form_Load() {
   Label7.setCaption(ma1.t.caption());
   Label9.setCaption(da3.f(target).caption());
   Label10.setCaption(da3.w(target).caption());
-  Label11.setCaption(a < 0 ? "" : da1.tt(a).caption());
-  Label12.setCaption(b < 0 ? "" : da1.tt(b).caption());
+  Label11.setCaption(a < 0 ? "" : std::string(da1.tt(a).caption()));
+  Label12.setCaption(b < 0 ? "" : std::string(da1.tt(b).caption()));
   Label13.setCaption(da2.n(target).caption());
   Timer1.setEnabled(true);
 }
