@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Instructions per game-month of the headless driver, under callgrind.
 
 Nation 9 ends each of its steps at once while the computer's nations act and

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The tables of a few seeded games, to compare two builds of the driver.
 
 Each game runs nation 9 for 9,000 half-second ticks (about five years): in
