@@ -4,8 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "ui/convert.h"
 #include "ui/desktop.h"
+#include "world/scenario.h"
 
 namespace qtview {
 
@@ -57,10 +57,10 @@ class RingView : public QWidget {
 
 ui::Widget* territoryButton(const ui::Screen& screen, const char* prefix,
                             const std::string& caption) {
+  // An empty caption is a choice not made yet, not territory 0.
   if (caption.empty()) return nullptr;
-  const double value = ui::Val(caption);
-  if (!(value > -1 && value < 32767)) return nullptr;
-  return screen.find(prefix + std::to_string(ui::CInt(value)));
+  const int index = world::territoryIndex(caption);
+  return index < 0 ? nullptr : screen.find(prefix + std::to_string(index));
 }
 
 std::unique_ptr<MapMarks> MapMarks::of(const ui::Screen& screen, ViewOf viewOf) {
