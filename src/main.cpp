@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "qt/game_menu.h"
 #include "qt/help_window.h"
 #include "qt/qt_desktop.h"
 #include "screens/program.h"
@@ -23,7 +24,8 @@ int main(int argc, char** argv) {
 
   Program program;
   qtview::QtDesktop desktop(program);
-  qtview::HelpWindow::install();
+  qtview::GameMenu menu;
+  menu.add(qtview::HelpWindow::entry());
   desktop.start();
   return QApplication::exec();
 }

@@ -2,45 +2,17 @@
 #include "qt/help_window.h"
 
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QGuiApplication>
-#include <QKeyEvent>
-#include <QMenu>
 #include <QPointer>
 #include <QScreen>
 
 #include "qt/fonts.h"
-#include "qt/screen_window.h"
 
 namespace qtview {
 
 namespace {
 
 QPointer<HelpWindow> shown;
-
-// Sees every event of the application before its widget does.
-class HelpRequests : public QObject {
- public:
-  using QObject::QObject;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-      HelpWindow::open();
-      return true;
-    }
-    if (event->type() == QEvent::ContextMenu && watched->isWidgetType()) {
-      auto* window = dynamic_cast<ScreenWindow*>(static_cast<QWidget*>(watched)->window());
-      if (!window || window->screen().name() != "ma1") return false;
-      auto* menu = new QMenu(window);
-      menu->setAttribute(Qt::WA_DeleteOnClose);
-      menu->addAction("ヘルプ", [] { HelpWindow::open(); });
-      menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
-      return true;
-    }
-    return false;
-  }
-};
 
 }  // namespace
 
@@ -86,6 +58,8 @@ HelpWindow* HelpWindow::open() {
 
 HelpWindow* HelpWindow::current() { return shown; }
 
-void HelpWindow::install() { qApp->installEventFilter(new HelpRequests(qApp)); }
+GameMenu::Entry HelpWindow::entry() {
+  return {"ヘルプ", Qt::Key_F1, true, [] { open(); }};
+}
 
 }  // namespace qtview

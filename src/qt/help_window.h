@@ -6,6 +6,8 @@
 
 #include <QTextBrowser>
 
+#include "qt/game_menu.h"
+
 namespace qtview {
 
 class HelpWindow : public QTextBrowser {
@@ -15,9 +17,8 @@ class HelpWindow : public QTextBrowser {
   static HelpWindow* open();
   // The help window while it exists, or null.
   static HelpWindow* current();
-  // Lets F1 on any window of the application, and the entry "ヘルプ" of the
-  // main screen's context menu, open the help.
-  static void install();
+  // The game menu's entry "ヘルプ", with F1 on every window of the game.
+  static GameMenu::Entry entry();
 
  private:
   HelpWindow();

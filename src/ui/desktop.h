@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "ui/random.h"
+#include "ui/save_part.h"
 #include "ui/screen.h"
 
 namespace ui {
@@ -73,6 +74,12 @@ class Desktop {
   [[noreturn]] void end();
   bool ended() const { return ended_; }
 
+  // The parts of a saved game kept beside the screens, in the order they
+  // were added; the owner keeps each alive while it is added.
+  void addSavePart(SavePart* part) { saveParts_.push_back(part); }
+  void removeSavePart(SavePart* part) { std::erase(saveParts_, part); }
+  const std::vector<SavePart*>& saveParts() const { return saveParts_; }
+
   const std::vector<SlotBase*>& slots() const { return slots_; }
   SlotBase* slot(std::string_view name) const;
   // Every loaded screen, in the order of the slots.
@@ -97,6 +104,7 @@ class Desktop {
   int handlers_ = 0;  // handlers running, nested
   std::string failedHandler_;
   std::vector<SlotBase*> slots_;
+  std::vector<SavePart*> saveParts_;
   // Screens unloaded during the running event, destroyed when it returns.
   std::vector<std::unique_ptr<Screen>> unloaded_;
 };

@@ -30,6 +30,9 @@ struct ScreenDesign {
   std::string title;
   std::optional<Color> background;  // none: the system's default
   CloseBox close = CloseBox::Quit;
+  // Its window carries the game's menu (help, saving, the chronicle) and the
+  // menu's keys.
+  bool menu = false;
 };
 
 class Screen {

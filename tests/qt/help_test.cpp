@@ -18,11 +18,14 @@ namespace {
 
 class Help : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { qtview::HelpWindow::install(); }
+  void SetUp() override { menu_.add(qtview::HelpWindow::entry()); }
   void TearDown() override {
     if (qtview::HelpWindow* help = qtview::HelpWindow::current()) help->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
+
+ private:
+  qtview::GameMenu menu_;
 };
 
 void pressF1(QWidget* widget) {

@@ -44,7 +44,7 @@ constexpr int kFebruaryDraws[] = {12, 16, 18, 20, 33, 34};
 }  // namespace
 
 MainScreen::MainScreen(Program& program)
-    : ui::Screen(program, "ma1", {.title = "Form1", .background = ui::Color{14737632}}),
+    : ui::Screen(program, "ma1", {.title = "Form1", .background = ui::Color{14737632}, .menu = true}),
       program_(program) {}
 
 void MainScreen::viewRegion(int region) {
