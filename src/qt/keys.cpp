@@ -74,17 +74,6 @@ bool anyKey(int key) {
 
 }  // namespace
 
-int paceStep(const QKeyEvent& key) {
-  switch (key.key()) {
-    case Qt::Key_Plus:
-      return 1;
-    case Qt::Key_Minus:
-      return -1;
-    default:
-      return 0;
-  }
-}
-
 ui::Widget* keyTarget(const ui::Screen& screen, const QKeyEvent& key) {
   // The opening: any key is the click on the screen.
   if (screen.name() == "op1") return anyKey(key.key()) ? screen.find("Image1") : nullptr;

@@ -13,11 +13,6 @@ class QKeyEvent;
 
 namespace qtview {
 
-// The game's pace, as a multiple of the rules' own: ×1, ×2, ×4 or ×8.
-inline constexpr int kPaces[] = {1, 2, 4, 8};
-
-// +1 for a key that steps the pace up, -1 for one that steps it down, else 0.
-int paceStep(const QKeyEvent& key);
 // The widget a key presses on `screen`, or null.
 ui::Widget* keyTarget(const ui::Screen& screen, const QKeyEvent& key);
 // The key that presses `widget`, as its tooltip names it, or empty.

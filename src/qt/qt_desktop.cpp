@@ -13,6 +13,7 @@
 #include <iterator>
 
 #include "qt/keys.h"
+#include "qt/pace.h"
 
 namespace qtview {
 
@@ -83,10 +84,7 @@ void QtDesktop::closeBox(ui::Screen& screen) {
 
 bool QtDesktop::key(ScreenWindow& window, QKeyEvent& event) {
   if (int step = paceStep(event)) {
-    const auto* at = std::find(std::begin(kPaces), std::end(kPaces), pace_);
-    const auto last = std::end(kPaces) - 1;
-    if (step > 0 && at < last) setPace(*(at + 1));
-    if (step < 0 && at > std::begin(kPaces)) setPace(*(at - 1));
+    if (int next = steppedPace(pace_, step); next != pace_) setPace(next);
     return true;
   }
   ui::Widget* widget = keyTarget(window.screen(), event);
@@ -208,8 +206,7 @@ void QtDesktop::sync() {
   if (closedActive && !opened_.empty()) opened_.back()->activateWindow();
   if (ScreenWindow* main = window(kMain)) {
     QString title = QString::fromStdString(main->screen().design().title);
-    if (pace_ > 1) title += QString(" ×%1").arg(pace_);
-    main->setWindowTitle(title);
+    main->setWindowTitle(title + paceSuffix(pace_));
   }
 }
 

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The game's pace: how fast the model's clock runs against the real one, as a
+// multiple of the rules' own pace, stepped with + and -.
+
+#include <QString>
+
+class QKeyEvent;
+
+namespace qtview {
+
+// ×1, ×2, ×4 or ×8.
+inline constexpr int kPaces[] = {1, 2, 4, 8};
+
+// +1 for a key that steps the pace up, -1 for one that steps it down, else 0.
+int paceStep(const QKeyEvent& key);
+// The pace one step up (`step` 1) or down (-1) from `pace`, kept at the ends.
+int steppedPace(int pace, int step);
+// What a window's title adds for the pace: nothing at ×1, " ×2" and so on.
+QString paceSuffix(int pace);
+
+}  // namespace qtview
