@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ostream>
 
 namespace ui {
 
@@ -145,10 +146,12 @@ void TextCell::write(double number) {
   // The digits are CStr's, written in place; up to 15 of them read back as
   // exactly the number (0 for -0).
   char buffer[24];
-  assign(wholeDigits(number, buffer));
+  text_.assign(wholeDigits(number, buffer));
   value_ = number == 0 ? 0 : number;
   read_ = true;
 }
+
+std::ostream& operator<<(std::ostream& out, const TextCell& cell) { return out << cell.text_; }
 
 double Int(double value) {
   requireFinite(value);

@@ -6,6 +6,7 @@
 // what the player sees and how values round.
 
 #include <cstdint>
+#include <iosfwd>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -47,29 +48,46 @@ double Int(double value);
 // reads every tick cost no parsing. The text stays the value: the kept number
 // is always exactly Val of the text, worked out at the first read (where any
 // error of Val is raised) or known when a whole number is written. Only its
-// label writes it.
-class TextCell : public std::string {
+// label writes it; everyone else reads the text as it stands.
+class TextCell {
  public:
   TextCell() = default;
-  explicit TextCell(std::string text) : std::string(std::move(text)) {}
+  explicit TextCell(std::string text) : text_(std::move(text)) {}
 
   void write(std::string text) {
-    std::string::operator=(std::move(text));
+    text_ = std::move(text);
     read_ = false;
   }
   // CStr of the number.
   void write(double number);
 
+  const std::string& text() const { return text_; }
+  operator const std::string&() const { return text_; }
+  operator std::string_view() const { return text_; }
+  bool empty() const { return text_.empty(); }
+  std::size_t size() const { return text_.size(); }
+
+  friend bool operator==(const TextCell& a, const TextCell& b) { return a.text_ == b.text_; }
+  friend bool operator==(const TextCell& a, std::string_view b) { return a.text_ == b; }
+  friend std::string operator+(const TextCell& a, std::string_view b) {
+    return a.text_ + std::string(b);
+  }
+  friend std::string operator+(std::string_view a, const TextCell& b) {
+    return std::string(a) + b.text_;
+  }
+  friend std::ostream& operator<<(std::ostream& out, const TextCell& cell);
+
  private:
   friend double Val(const TextCell& cell);
 
+  std::string text_;
   mutable double value_ = 0;
   mutable bool read_ = false;
 };
 
 inline double Val(const TextCell& cell) {
   if (!cell.read_) {
-    cell.value_ = Val(std::string_view(cell));
+    cell.value_ = Val(std::string_view(cell.text_));
     cell.read_ = true;
   }
   return cell.value_;

@@ -109,6 +109,18 @@ void Desktop::closeAll() {
   for (SlotBase* slot : slots_) slot->discard();
 }
 
+void Desktop::restore(std::int64_t now, bool ended, Random::State random,
+                      std::vector<std::unique_ptr<Screen>> screens) {
+  now_ = now;
+  ended_ = ended;
+  random_.restore(std::move(random), [this] { return now_; });
+  failedHandler_.clear();
+  for (std::size_t i = 0; i < slots_.size(); ++i) {
+    slots_[i]->discard();
+    if (i < screens.size()) slots_[i]->screen_ = std::move(screens[i]);
+  }
+}
+
 SlotBase* Desktop::slot(std::string_view name) const {
   for (SlotBase* slot : slots_)
     if (slot->name() == name) return slot;
@@ -130,7 +142,14 @@ Screen& SlotBase::reference() {
   if (!screen_) {
     screen_ = create();
     Screen& screen = *screen_;
-    desktop_.handle(screen, nullptr, "Form_Load", [&screen] { screen.Form_Load(); });
+    try {
+      desktop_.handle(screen, nullptr, "Form_Load", [&screen] { screen.Form_Load(); });
+    } catch (...) {
+      // A screen half built by its failed load is no screen: its timers
+      // would tick and a later show would skip the load.
+      if (screen_.get() == &screen) desktop_.bury(std::move(screen_));
+      throw;
+    }
   }
   return *screen_;
 }

@@ -36,6 +36,7 @@ class Desktop {
   virtual void start() = 0;
 
   Random& random() { return random_; }
+  const Random& random() const { return random_; }
   // Fixes the random source to `value`: from then on every reseed mixes it with
   // the virtual time, so a run replays exactly (tests, the script driver).
   void seed(std::uint64_t value) {
@@ -79,6 +80,12 @@ class Desktop {
   void addSavePart(SavePart* part) { saveParts_.push_back(part); }
   void removeSavePart(SavePart* part) { std::erase(saveParts_, part); }
   const std::vector<SavePart*>& saveParts() const { return saveParts_; }
+
+  // Replaces the running game by a saved one: the clock, the ended flag, the
+  // random source and, slot by slot, the screen to put in (null: unloaded).
+  // The screens it replaces are destroyed as an unloaded screen is.
+  void restore(std::int64_t now, bool ended, Random::State random,
+               std::vector<std::unique_ptr<Screen>> screens);
 
   const std::vector<SlotBase*>& slots() const { return slots_; }
   SlotBase* slot(std::string_view name) const;
@@ -128,11 +135,15 @@ class SlotBase {
   void unload();
   // Closes the screen without its unload handler, as the end of the program does.
   void discard();
+  // A fresh screen of this slot built from its design, without Form_Load; the
+  // slot is left as it is.
+  std::unique_ptr<Screen> build() { return create(); }
 
  protected:
   virtual std::unique_ptr<Screen> create() = 0;
 
  private:
+  friend class Desktop;
   Desktop& desktop_;
   std::string name_;
   std::unique_ptr<Screen> screen_;

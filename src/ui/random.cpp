@@ -58,6 +58,13 @@ void Random::queue(float value) {
   queued_.push_back(value);
 }
 
+void Random::restore(State saved, std::function<std::int64_t()> clock) {
+  state_ = saved.state;
+  fixedSeed_ = saved.seed;
+  fixedClock_ = saved.fixed ? std::move(clock) : nullptr;
+  queued_ = std::move(saved.queued);
+}
+
 double IntRnd(Random& random, float n) { return std::floor(random.Rnd() * n); }
 
 }  // namespace ui

@@ -26,6 +26,18 @@ class Random {
   // The next draws return these values first, in order; reseeds keep them.
   void queue(float value);
 
+  // Everything a saved game keeps of the source.
+  struct State {
+    std::uint64_t state = 0;
+    bool fixed = false;  // reseeds take `seed` and the virtual time
+    std::uint64_t seed = 0;
+    std::deque<float> queued;
+    bool operator==(const State&) const = default;
+  };
+  State state() const { return {state_, bool(fixedClock_), fixedSeed_, queued_}; }
+  // Puts a saved state in force; `clock` is the virtual time a fixed source reseeds from.
+  void restore(State saved, std::function<std::int64_t()> clock);
+
  private:
   std::uint64_t next();
   void reseed(std::uint64_t seed);

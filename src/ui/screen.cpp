@@ -8,7 +8,10 @@ std::uint64_t nextSerial = 0;
 }
 
 Screen::Screen(Desktop& desktop, std::string name, ScreenDesign design)
-    : desktop_(desktop), name_(std::move(name)), design_(std::move(design)), serial_(++nextSerial) {}
+    : desktop_(desktop),
+      name_(std::move(name)),
+      design_(std::move(design)),
+      serial_(++nextSerial) {}
 
 void Screen::show() {
   visible_ = true;

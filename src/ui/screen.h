@@ -58,6 +58,11 @@ class Screen {
   void show();
   // Counts the shows, so a viewer knows when to bring the window forward.
   int shows() const { return shows_; }
+  // A saved screen's shown state, laid over its fresh build.
+  void restoreShown(bool visible, int shows) {
+    visible_ = visible;
+    shows_ = shows;
+  }
 
   const std::vector<Widget*>& widgets() const { return widgets_; }
   const std::vector<Timer*>& timers() const { return timers_; }

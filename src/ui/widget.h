@@ -6,6 +6,7 @@
 // desktop layer draws. Positions and sizes are in twips (15 twips a pixel),
 // relative to the frame that contains the widget, or to the screen.
 
+#include <concepts>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -113,6 +114,10 @@ class Label : public Widget {
   // Another label's caption, with the number it keeps.
   void setCaption(const TextCell& caption) { caption_ = caption; }
   void setCaption(double number) { caption_.write(number); }
+  // A character is text, not the number of its code.
+  template <class C>
+  requires std::same_as<C, char>
+  void setCaption(C) = delete;
   const Color& foreColor() const { return fore_; }
   void setForeColor(Color color) { fore_ = color; }
   const LabelDesign& design() const { return design_; }
@@ -261,6 +266,11 @@ class Timer : public Widget {
   bool armed() const { return enabled_ && interval_ > 0; }
   // Called by the desktop when the timer falls due.
   void fire();
+  // A saved timer: enabled or not, and the moment it falls due.
+  void restore(bool enabled, std::int64_t due) {
+    enabled_ = enabled;
+    due_ = due;
+  }
 
  private:
   int interval_;

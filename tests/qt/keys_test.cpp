@@ -35,7 +35,7 @@ TEST(Keys, EnterExecutesAndEscCancelsTheInvestment) {
   game.click(ma1.Command1);
   game.press("kin", Qt::Key_Enter);  // the keypad's
   EXPECT_FALSE(game.program.kin.loaded());
-  EXPECT_EQ(ma1.Label33.caption().rfind("商業価値が", 0), 0u) << ma1.Label33.caption();
+  EXPECT_EQ(ma1.Label33.caption().text().rfind("商業価値が", 0), 0u) << ma1.Label33.caption();
   EXPECT_FALSE(ma1.Command1.enabled());
 }
 

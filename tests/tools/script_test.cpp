@@ -77,6 +77,14 @@ TEST(Script, ReadsScriptsWithCrLfLineEnds) {
   EXPECT_EQ(run.out, "兵 士\n0\n");
 }
 
+TEST(Script, LinesOfBlanksAndCarriageReturnsAreBlank) {
+  for (const char* line : {"\r", "\r\r", "\r ", " \r", "\t\r\r \t", "\r\r\r\r", "\r#x"}) {
+    Outcome run = drive(std::string("start\n") + line + "\nget one said\n" + line);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "兵 士 数\n");
+  }
+}
+
 TEST(Script, ClicksActLikeAPlayersAndTimeRunsOnTheVirtualClock) {
   Outcome run = drive(R"(click one go
 get one said

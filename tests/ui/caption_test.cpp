@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <type_traits>
 
 #include "support/tiny_program.h"
 
@@ -35,6 +37,40 @@ TEST(Captions, ReadBackValOfTheirText) {
   label.setCaption(2.5);
   other.setCaption(label.caption());
   EXPECT_EQ(Val(other.caption()), 2.5);
+}
+
+// A caption is written only through its label, so its text and number never
+// part: a copy cannot be changed as a string, and a character is no number.
+template <class T>
+concept ChangedAsAString = requires(T cell) {
+  cell += "0";
+  cell.append("0");
+  cell[0] = '1';
+  cell.clear();
+};
+template <class T>
+concept TakesACharacter = requires(T label) {
+  label.setCaption('5');
+};
+
+TEST(Captions, AreWrittenOnlyThroughTheirLabel) {
+  static_assert(!std::is_base_of_v<std::string, ui::TextCell>);
+  static_assert(!std::is_convertible_v<ui::TextCell&, std::string&>);
+  static_assert(!ChangedAsAString<ui::TextCell>);
+  static_assert(!TakesACharacter<ui::Label&>);
+
+  tiny::Program program;
+  ui::Label& a = program.one().ticks;
+  ui::Label& b = program.one().said;
+  a.setCaption(13);
+  std::string text = a.caption();
+  text += "0";
+  b.setCaption(text);
+  EXPECT_EQ(b.caption(), "130");
+  EXPECT_EQ(Val(b.caption()), 130);
+  b.setCaption(a.caption());
+  EXPECT_EQ(Val(b.caption()), 13);
+  EXPECT_EQ(b.caption().text(), "13");
 }
 
 TEST(Captions, NeverHoldInfinityOrNaN) {

@@ -287,6 +287,31 @@ TEST(Handlers, AScreenWhoseUnloadFailedCanBeUnloadedLater) {
   EXPECT_FALSE(program.bad.loaded());
 }
 
+TEST(Handlers, AScreenWhoseLoadFailedIsNotLoaded) {
+  failing::Program program;
+  program.loadFails = true;
+  EXPECT_THROW(program.run([&program] { program.bad.show(); }), ui::ConversionError);
+  EXPECT_EQ(program.failedHandler(), "bad.Form_Load");
+  EXPECT_FALSE(program.bad.loaded());
+  EXPECT_THROW(program.click(program.bad().open), ui::ConversionError);
+  EXPECT_FALSE(program.bad.loaded());
+
+  // Shown inside another handler, the failed screen is gone as well, and the
+  // next reference loads it again.
+  program.loadFails = false;
+  program.run([&program] { program.bad.show(); });
+  EXPECT_THROW(program.click(program.bad().open), ui::ConversionError);
+  EXPECT_EQ(program.failedHandler(), "other.Form_Load");
+  EXPECT_FALSE(program.other.loaded());
+  EXPECT_TRUE(program.bad.shown());
+  program.loadFails = true;
+  program.bad.unload();
+  EXPECT_THROW(program.bad(), ui::ConversionError);
+  program.loadFails = false;
+  EXPECT_NO_THROW(program.bad().said.setCaption("loaded again"));
+  EXPECT_TRUE(program.bad.loaded());
+}
+
 TEST(Screens, TheCloseBoxOfAScreenNotShownDoesNothing) {
   Program program;
   program.two().note.setCaption("x");  // loaded, not shown

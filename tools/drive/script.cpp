@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "ui/convert.h"
+#include "ui/save_game.h"
 
 namespace drive {
 
@@ -86,7 +87,8 @@ int Script::run(std::istream& in) {
 bool Script::line(const std::string& raw) {
   // A script written with CR LF line ends reads like one written with LF.
   const std::string text = raw.ends_with('\r') ? raw.substr(0, raw.size() - 1) : raw;
-  std::size_t first = text.find_first_not_of(" \t");
+  // A line of blanks and stray carriage returns is blank: words() drops them too.
+  std::size_t first = text.find_first_not_of(" \t\r");
   if (first == std::string::npos || text[first] == '#') return true;
   try {
     // echo prints the rest of the line as it stands, quotes and blanks included.
@@ -260,6 +262,16 @@ void Script::execute(const std::vector<std::string>& w) {
     ui::SlotBase* slot = desktop_.slot(w[1]);
     if (!slot) throw Error("unknown screen: " + w[1]);
     out_ << (command == "loaded" ? slot->loaded() : slot->shown()) << '\n';
+  } else if (command == "save" || command == "load") {
+    expect(w, 2, "save|load PATH");
+    try {
+      if (command == "save")
+        ui::saveGameFile(desktop_, w[1]);
+      else
+        ui::loadGameFile(desktop_, w[1]);
+    } catch (const ui::SaveError& error) {
+      throw Error(w[1] + ": " + error.what());
+    }
   } else if (command == "now") {
     expect(w, 1, "now");
     out_ << desktop_.now() << '\n';
