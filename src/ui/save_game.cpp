@@ -111,8 +111,9 @@ class Writer {
     property(item, widget, value ? "1" : "0");
   }
   std::string finish() {
+    const std::string check = saveCheck(text_);
     text_.append(kCheck);
-    text_ += saveCheck(text_);
+    text_ += check;
     text_ += '\n';
     return std::move(text_);
   }
