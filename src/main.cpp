@@ -7,6 +7,7 @@
 #include "qt/game_menu.h"
 #include "qt/help_window.h"
 #include "qt/qt_desktop.h"
+#include "qt/save_games.h"
 #include "screens/program.h"
 
 int main(int argc, char** argv) {
@@ -24,8 +25,12 @@ int main(int argc, char** argv) {
 
   Program program;
   qtview::QtDesktop desktop(program);
+  qtview::SaveGames saves(program, desktop);
   qtview::GameMenu menu;
   menu.add(qtview::HelpWindow::entry());
+  menu.add(saves.saveEntry());
+  menu.add(saves.loadEntry());
   desktop.start();
+  saves.offerContinue();
   return QApplication::exec();
 }

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <exception>
 #include <iterator>
+#include <stdexcept>
 
 #include "qt/keys.h"
 #include "qt/pace.h"
@@ -43,6 +44,7 @@ QtDesktop::QtDesktop(ui::Desktop& desktop, bool realClock) : QtDesktop(desktop, 
 
 QtDesktop::QtDesktop(ui::Desktop& desktop, RealClock clock)
     : desktop_(desktop), clock_(std::move(clock)) {
+  desktop_.addSavePart(&pacePart_);
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
   connect(&timer_, &QTimer::timeout, this, [this] { wake(); });
@@ -50,6 +52,7 @@ QtDesktop::QtDesktop(ui::Desktop& desktop, RealClock clock)
 }
 
 QtDesktop::~QtDesktop() {
+  desktop_.removeSavePart(&pacePart_);
   for (auto& [name, window] : windows_) delete window;
 }
 
@@ -65,6 +68,27 @@ void QtDesktop::event(F&& action) {
   }
   sync();
   schedule();
+  if (afterEvent) afterEvent();
+}
+
+void QtDesktop::replaced() {
+  if (clock_) lastReal_ = clock_();
+  sync();
+  schedule();
+}
+
+std::vector<std::string> QtDesktop::PacePart::saveLines() const {
+  return {"pace " + std::to_string(desktop_.pace_)};
+}
+
+std::function<void()> QtDesktop::PacePart::readLines(const std::vector<std::string>& lines) const {
+  // A file without the pace leaves the one the player has.
+  if (lines.empty()) return {};
+  int pace = 0;
+  for (int valid : kPaces)
+    if (lines.size() == 1 && lines[0] == "pace " + std::to_string(valid)) pace = valid;
+  if (pace == 0) throw std::runtime_error("not a pace of the game: " + lines[0]);
+  return [this, pace] { desktop_.pace_ = pace; };
 }
 
 void QtDesktop::start() {

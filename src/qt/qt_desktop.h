@@ -47,6 +47,12 @@ class QtDesktop : public QObject {
   // The timer that wakes the desktop at the next due moment.
   const QTimer& timer() const { return timer_; }
 
+  // After a load replaced the whole game: the model's clock goes on from the
+  // real moment now, and every window is brought in line.
+  void replaced();
+  // Called after every event the desktop hands to the model, views synced.
+  std::function<void()> afterEvent;
+
  private:
   void click(ui::Widget& widget);
   void closeBox(ui::Screen& screen);
@@ -57,7 +63,20 @@ class QtDesktop : public QObject {
   template <class F>
   void event(F&& action);
 
+  // The pace in a saved game: "pace N", put in force without moving the clock.
+  class PacePart : public ui::SavePart {
+   public:
+    explicit PacePart(QtDesktop& desktop) : desktop_(desktop) {}
+    std::string partName() const override { return "pace"; }
+    std::vector<std::string> saveLines() const override;
+    std::function<void()> readLines(const std::vector<std::string>& lines) const override;
+
+   private:
+    QtDesktop& desktop_;
+  };
+
   ui::Desktop& desktop_;
+  PacePart pacePart_{*this};
   QElapsedTimer elapsed_;
   RealClock clock_;
   QTimer timer_;

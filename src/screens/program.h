@@ -25,6 +25,12 @@ class Program : public ui::Desktop {
   using Slot = ui::Slot<S, Program>;
 
   void start() override;
+  // The main screen handed to the player: "あなたのターンです", both timers
+  // stopped, the end of turn open.
+  bool playersStep() const override;
+  std::string gameTitle() const override;
+  // The ending shown, or "ゲームオーバー" on the status line.
+  bool gameOver() const override;
 
   // Declaration order is the order in which simultaneous timer ticks fire.
   Slot<OpeningScreen> op1{*this, "op1"};

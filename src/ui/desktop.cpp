@@ -101,6 +101,7 @@ void Desktop::handle(const Screen& screen, const Widget* widget, std::string_vie
 }
 
 void Desktop::end() {
+  if (onEnd) onEnd();
   ended_ = true;
   throw ProgramEnd{};
 }

@@ -74,6 +74,17 @@ class Desktop {
   // Terminates the program at once, closing every screen.
   [[noreturn]] void end();
   bool ended() const { return ended_; }
+  // Called as the program ends, while its screens are still loaded.
+  std::function<void()> onEnd;
+
+  // What the desktop's view asks of the game.
+  // The player's step, waiting for a command.
+  virtual bool playersStep() const { return false; }
+  // The player's nation and the date ("グラドウェン騎士団　1232年 5月"), or
+  // empty before the game has begun.
+  virtual std::string gameTitle() const { return {}; }
+  // The game has been won or lost: nothing of it is left to play.
+  virtual bool gameOver() const { return false; }
 
   // The parts of a saved game kept beside the screens, in the order they
   // were added; the owner keeps each alive while it is added.

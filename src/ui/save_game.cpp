@@ -331,6 +331,9 @@ class Loader {
   Loader(Desktop& desktop, std::vector<std::string> lines)
       : desktop_(desktop), in_(std::move(lines)) {}
 
+  // The parts' lines, by heading, once read.
+  const std::map<std::string, std::vector<std::string>>& parts() const { return parts_; }
+
   // Reads the whole file; returns what puts it in force.
   std::function<void()> read() {
     in_.take("game");  // any version of the game that wrote this format
@@ -350,6 +353,7 @@ class Loader {
       in_.fail("unknown item: " + item);
     }
     checkPictures();
+    parts_ = parts;
 
     // Each part checks its lines now and is put in force after the screens.
     std::vector<std::function<void()>> applies;
@@ -531,8 +535,10 @@ class Loader {
     }
   }
 
+ private:
   Desktop& desktop_;
   Reader in_;
+  std::map<std::string, std::vector<std::string>> parts_;
   struct Picture {
     std::string name, holder;
   };
@@ -570,6 +576,14 @@ std::string saveGame(const Desktop& desktop) {
     for (const std::string& line : lines) out.line(escaped(line));
   }
   return out.finish();
+}
+
+std::vector<std::string> readSavePart(Desktop& desktop, std::string_view text,
+                                      const std::string& part) {
+  Loader loader(desktop, checkedLines(text));
+  loader.read();
+  auto found = loader.parts().find(part);
+  return found == loader.parts().end() ? std::vector<std::string>() : found->second;
 }
 
 void loadGame(Desktop& desktop, std::string_view text) {

@@ -32,6 +32,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/desktop.h"
 
@@ -54,6 +55,11 @@ std::string saveGame(const Desktop& desktop);
 // the saved game would have. Reads and checks all of it first: a file that
 // is not sound throws SaveError and leaves the running game as it was.
 void loadGame(Desktop& desktop, std::string_view text);
+
+// Reads and checks `text` as loadGame does, changing nothing, and returns the
+// lines of its part `part` (none when it has none). Throws SaveError.
+std::vector<std::string> readSavePart(Desktop& desktop, std::string_view text,
+                                      const std::string& part);
 
 // The check line's value for the text before it.
 std::string saveCheck(std::string_view text);
