@@ -4,6 +4,7 @@
 // The program object: one lazy slot per screen of the game, reached as
 // program.ma1(), program.da3() ...; `start` shows the first screen.
 
+#include "chronicle/record.h"
 #include "screens/battle/battle_screen.h"
 #include "screens/front/ending_screen.h"
 #include "screens/front/nation_selection.h"
@@ -25,6 +26,7 @@ class Program : public ui::Desktop {
   using Slot = ui::Slot<S, Program>;
 
   void start() override;
+  bool playerInvolved() const override;
 
   // Declaration order is the order in which simultaneous timer ticks fire.
   Slot<OpeningScreen> op1{*this, "op1"};
@@ -40,4 +42,7 @@ class Program : public ui::Desktop {
   Slot<AttackSetup> ma3{*this, "ma3"};
   Slot<AttackConfirmation> ma4{*this, "ma4"};
   Slot<SiegeScreen> ma5{*this, "ma5"};
+
+  // What happened in the game, watched after every event.
+  chronicle::Record record{*this};
 };
