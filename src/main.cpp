@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "qt/chronicle_window.h"
 #include "qt/game_menu.h"
 #include "qt/help_window.h"
 #include "qt/qt_desktop.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   qtview::QtDesktop desktop(program);
   qtview::GameMenu menu;
   menu.add(qtview::HelpWindow::entry());
+  menu.add(qtview::ChronicleWindow::entry(program.record));
   desktop.start();
   return QApplication::exec();
 }

@@ -106,6 +106,7 @@ Record::Seen Record::look() const {
   if (!ma1) return now;
   now.date = Date{whole(ma1->Label10.caption()), whole(ma1->Label13.caption())};
   now.status = ma1->Label33.caption();
+  now.player = world::nationIndex(ma1->mm.caption());
   const TerritoryEconomy* da2 = program_.da2.get();
   if (!da2) return now;
   std::array<int, world::kTerritories> rulers{};
@@ -186,10 +187,9 @@ void Record::observe() {
     std::string text = *now.status;
     for (char& c : text)
       if (c == '\n' || c == '\r') c = ' ';
-    const MainScreen* ma1 = program_.ma1.get();
     add({.date = date,
          .kind = Event::Kind::Message,
-         .nation = static_cast<std::int8_t>(world::nationIndex(ma1->mm.caption())),
+         .nation = static_cast<std::int8_t>(now.player),
          .text = std::move(text)});
   }
 
@@ -321,6 +321,7 @@ std::function<void()> Record::readLines(const std::vector<std::string>& lines) c
     // What it saw last is the restored game, so it carries on from there.
     record->seen_ = record->look();
     ++record->revision_;
+    ++record->restores_;
     record->added();
   };
 }

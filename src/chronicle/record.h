@@ -66,11 +66,19 @@ class Record : public ui::SavePart {
 
   const std::vector<Month>& months() const { return months_; }
   const std::vector<Event>& events() const { return events_; }
-  // Grows by one with every entry added; a restored record starts a new count.
+  // Grows with every entry added and with every restore.
   std::uint64_t revision() const { return revision_; }
+  // Grows with every restore, which replaces the whole record.
+  std::uint64_t restores() const { return restores_; }
   // Called after every event that added to the record and after a restore
   // (the chronicle window follows it); empty for nobody.
   void setListener(std::function<void()> listener) { listener_ = std::move(listener); }
+
+  // The rulers of the territories as it saw them last (-1 for a ruler that
+  // names no nation); none before the tables exist.
+  const std::optional<std::array<int, world::kTerritories>>& rulers() const { return seen_.rulers; }
+  // The player's nation as it saw it last; -1 before the game begins.
+  int player() const { return seen_.player; }
 
   // Compares the game with what it saw last and records what happened.
   void observe();
@@ -85,6 +93,7 @@ class Record : public ui::SavePart {
     std::optional<Date> date;  // the calendar
     std::optional<std::array<int, world::kTerritories>> rulers;
     std::optional<std::string> status;  // the status line
+    int player = -1;
     // The fight running on the battle or siege screen, by the screen's serial.
     std::uint64_t fight = 0;
     Event attack;
@@ -99,6 +108,7 @@ class Record : public ui::SavePart {
   std::vector<Month> months_;
   std::vector<Event> events_;
   std::uint64_t revision_ = 0;
+  std::uint64_t restores_ = 0;
   std::function<void()> listener_;
 };
 
