@@ -94,7 +94,7 @@ QIcon nationIcon(int nation) {
 }
 
 QString dated(const chronicle::Date& date) {
-  return QString("%1年%2月").arg(date.year).arg(date.month);
+  return QString("%1年%2月").arg(date.year).arg(date.month, 2);
 }
 
 }  // namespace
@@ -148,7 +148,7 @@ void PowerMap::paint() {
   const int w = cells_.width(), h = cells_.height();
   overlay_ = QImage(w, h, QImage::Format_ARGB32_Premultiplied);
   const QRgb gold = kGold.rgba();
-  constexpr int kEdge = 4;  // cells pixels, a little over one pixel of the map
+  constexpr int kEdge = 8;  // cells pixels, near three pixels of the map
   for (int y = 0; y < h; ++y) {
     const QRgb* from = reinterpret_cast<const QRgb*>(cells_.constScanLine(y));
     QRgb* to = reinterpret_cast<QRgb*>(overlay_.scanLine(y));
@@ -201,7 +201,7 @@ void PowerMap::paintEvent(QPaintEvent*) {
   painter.drawPixmap(area, base_, QRectF(base_.rect()));
   painter.drawImage(area, overlay_);
   const double scale = area.width() / kMapWidth;
-  const double r = std::max(7.0, 10.5 * scale);
+  const double r = std::max(8.0, 12.0 * scale);
   for (int i = 0; i < world::kTerritories; ++i) {
     const int ruler = rulers_[i];
     if (ruler < 0) continue;
@@ -247,11 +247,17 @@ void TrendChart::setShown(int nation, bool shown) {
 
 QRectF TrendChart::plot() const { return QRectF(rect()).adjusted(40, 14, -16, -30); }
 
-QPointF TrendChart::at(std::size_t month, int value) const {
+QPointF TrendChart::at(std::size_t month, int value, int nation) const {
   const QRectF area = plot();
   const double step = months_.size() > 1 ? area.width() / double(months_.size() - 1) : 0;
   const double x = months_.size() > 1 ? area.left() + step * month : area.center().x();
-  return {x, area.bottom() - area.height() * value / top_};
+  // Nations holding as many territories lie side by side in a narrow band
+  // around their value, in the order of the nations, rather than on one line.
+  const double unit = area.height() / top_;
+  const double band = std::min(unit * 0.5, 1.5 * world::kNations);
+  const double offset =
+      nation < 0 ? 0 : (nation - (world::kNations - 1) / 2.0) / world::kNations * band;
+  return {x, area.bottom() - unit * value + offset};
 }
 
 std::pair<int, int> TrendChart::nearest(QPointF point) const {
@@ -267,7 +273,7 @@ std::pair<int, int> TrendChart::nearest(QPointF point) const {
   double distance = 10;  // pixels: farther than this names no line
   for (int j = 0; j < world::kNations; ++j) {
     if (!shown_[j]) continue;
-    const double d = std::abs(at(month, months_[month].territories[j]).y() - point.y());
+    const double d = std::abs(at(month, months_[month].territories[j], j).y() - point.y());
     // Of lines lying on each other, the player's is named.
     if (d < distance || (d == distance && j == player_)) {
       distance = d;
@@ -293,19 +299,19 @@ void TrendChart::paintEvent(QPaintEvent*) {
   painter.setPen(QPen(QColor(0xd8, 0xcc, 0xb0), 1));
   const int every = top_ <= 12 ? 1 : 5;
   for (int v = 0; v <= top_; v += every) {
-    const double y = at(0, v).y();
+    const double y = at(0, v, -1).y();
     painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
   }
   painter.setPen(kInk);
   for (int v = 0; v <= top_; v += every)
-    painter.drawText(QRectF(0, at(0, v).y() - 9, area.left() - 6, 18),
+    painter.drawText(QRectF(0, at(0, v, -1).y() - 9, area.left() - 6, 18),
                      Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
   int lastYear = INT_MIN;
   double lastX = -1e9;
   for (std::size_t m = 0; m < months_.size(); ++m) {
     const int year = months_[m].date.year;
-    const double x = at(m, 0).x();
-    if (year == lastYear || x - lastX < 44) continue;
+    const double x = at(m, 0, -1).x();
+    if (year == lastYear || (m > 0 && months_[m].date.month != 1) || x - lastX < 64) continue;
     lastYear = year;
     lastX = x;
     painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 4));
@@ -322,9 +328,14 @@ void TrendChart::paintEvent(QPaintEvent*) {
     if (j >= 0 && shown_[j] && std::find(order.begin(), order.end(), j) == order.end())
       order.push_back(j);
   for (int j : order) {
-    QPainterPath line(at(0, months_[0].territories[j]));
-    for (std::size_t m = 1; m < months_.size(); ++m) line.lineTo(at(m, months_[m].territories[j]));
-    if (months_.size() == 1) line.addEllipse(at(0, months_[0].territories[j]), 2, 2);
+    // Steps: a count holds for its month and changes at the next close.
+    QPainterPath line(at(0, months_[0].territories[j], j));
+    for (std::size_t m = 1; m < months_.size(); ++m) {
+      const QPointF to = at(m, months_[m].territories[j], j);
+      line.lineTo(to.x(), line.currentPosition().y());
+      line.lineTo(to);
+    }
+    if (months_.size() == 1) line.addEllipse(at(0, months_[0].territories[j], j), 2, 2);
     const double width = j == player_ ? 4 : j == hovered_ ? 3 : 1.4;
     if (j == player_) painter.strokePath(line, QPen(kInk, width + 2.5));
     painter.strokePath(line,

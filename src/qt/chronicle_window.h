@@ -72,6 +72,8 @@ class TrendChart : public QWidget {
   // What hovering at a point says: the nearest line's nation, month and value;
   // empty away from the lines.
   QString describe(QPointF point) const;
+  // Where a nation's line stands at a month with a value.
+  QPointF at(std::size_t month, int value, int nation) const;
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -80,7 +82,6 @@ class TrendChart : public QWidget {
 
  private:
   QRectF plot() const;
-  QPointF at(std::size_t month, int value) const;
   // The nearest shown line to a point, by month: nation and month, or -1.
   std::pair<int, int> nearest(QPointF point) const;
 

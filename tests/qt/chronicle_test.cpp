@@ -173,18 +173,15 @@ TEST(Chronicle, TheChartNamesTheLineUnderThePointerAndTheLegendHidesLines) {
   ASSERT_EQ(legend.count(), 26);
   const QImage all = chart.grab().toImage();
   // The player's line at its last month: hovering names it and its value.
-  const QRectF plot = QRectF(chart.rect()).adjusted(40, 14, -16, -30);
+  const std::size_t last = game.program.record.months().size() - 1;
   const int held = game.program.record.months().back().territories[25];
-  int top = 1;
-  for (const auto& m : game.program.record.months())
-    for (int h : m.territories) top = std::max(top, int(h));
-  const QPointF last(plot.right(), plot.bottom() - plot.height() * held / top);
+  const QPointF at = chart.at(last, held, 25);
   const auto& date = game.program.record.months().back().date;
-  EXPECT_EQ(chart.describe(last),
+  EXPECT_EQ(chart.describe(at),
             QString("孤高の朋友会　%1年%2月　%3領").arg(date.year).arg(date.month).arg(held));
   legend.item(25)->setCheckState(Qt::Unchecked);
   EXPECT_FALSE(chart.shown(25));
-  EXPECT_FALSE(chart.describe(last).startsWith("孤高の朋友会"));
+  EXPECT_FALSE(chart.describe(at).startsWith("孤高の朋友会"));
   EXPECT_NE(chart.grab().toImage(), all);
   legend.item(25)->setCheckState(Qt::Checked);
   EXPECT_EQ(chart.grab().toImage(), all);
