@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "qt/chronicle_window.h"
 #include "qt/game_menu.h"
 #include "qt/help_window.h"
 #include "qt/qt_desktop.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   menu.add(qtview::HelpWindow::entry());
   menu.add(saves.saveEntry());
   menu.add(saves.loadEntry());
+  menu.add(qtview::ChronicleWindow::entry(program.record));
   desktop.start();
   saves.offerContinue();
   return QApplication::exec();

@@ -26,6 +26,9 @@ int steppedPace(int pace, int step) {
   return pace;
 }
 
-QString paceSuffix(int pace) { return pace > 1 ? QString(" ×%1").arg(pace) : QString(); }
+QString paceSuffix(int pace) {
+  if (pace == kFastest) return QStringLiteral(" 即");
+  return pace > 1 ? QString(" ×%1").arg(pace) : QString();
+}
 
 }  // namespace qtview

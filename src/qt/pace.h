@@ -10,14 +10,22 @@ class QKeyEvent;
 
 namespace qtview {
 
-// ×1, ×2, ×4 or ×8.
-inline constexpr int kPaces[] = {1, 2, 4, 8};
+// The fastest pace, "即": the computer's steps and the sieges between its
+// nations run without waiting; whatever the player takes part in runs at ×8.
+// The value only names it.
+inline constexpr int kFastest = 1000;
+// ×1, ×2, ×4, ×8 and the fastest, in the order + steps through them.
+inline constexpr int kPaces[] = {1, 2, 4, 8, kFastest};
+// How fast the model's clock runs against the real one while it waits: the
+// fastest waits at ×8.
+inline constexpr int paceRate(int pace) { return pace == kFastest ? 8 : pace; }
 
 // +1 for a key that steps the pace up, -1 for one that steps it down, else 0.
 int paceStep(const QKeyEvent& key);
 // The pace one step up (`step` 1) or down (-1) from `pace`, kept at the ends.
 int steppedPace(int pace, int step);
-// What a window's title adds for the pace: nothing at ×1, " ×2" and so on.
+// What a window's title adds for the pace: nothing at ×1, " ×2" and so on,
+// " 即" at the fastest.
 QString paceSuffix(int pace);
 
 }  // namespace qtview

@@ -11,7 +11,11 @@
 #include <cstdio>
 #include <exception>
 #include <iterator>
+<<<<<<< HEAD
 #include <stdexcept>
+=======
+#include <utility>
+>>>>>>> chron
 
 #include "qt/keys.h"
 #include "qt/pace.h"
@@ -21,9 +25,13 @@ namespace qtview {
 namespace {
 
 constexpr std::int64_t kNsPerMs = 1'000'000;
-// A wake later than this after its due moment is a stall (a busy machine, a
-// suspended laptop), not the timer's own imprecision.
+// A wake later than this after its planned moment is a stall (a busy machine,
+// a suspended laptop), not the timer's own imprecision.
 constexpr std::int64_t kStallNs = 20 * kNsPerMs;
+// Wakes follow the screen: no closer together than one frame of a 60 Hz
+// display, however quick the timers. At the fastest pace the computer's
+// turns run for as long between two looks at the windows.
+constexpr std::int64_t kFrameNs = 1'000'000'000 / 60;
 
 constexpr const char* kMain = "ma1";
 // The screens that open over the main screen and stay with it.
@@ -132,20 +140,49 @@ void QtDesktop::wake() {
 
 void QtDesktop::catchUp() {
   if (!clock_) return;
-  const std::int64_t real = clock_() - lastReal_;
-  std::int64_t step = real * pace_ / kNsPerMs;
-  std::int64_t used = step * kNsPerMs / pace_;
-  if (auto due = desktop_.nextDue(); due && desktop_.now() + step > *due) {
-    step = *due - desktop_.now();
-    used = step * kNsPerMs / pace_;
-    // After a stall the clock goes only as far as the next due moment and the
-    // rest is dropped, so the ticks it missed fire once instead of piling up.
-    // A wake just late by the timer's precision keeps its time, or the pace
-    // would fall behind on quick timers.
-    if (real - used > kStallNs) used = real;
+  if (pace_ == kFastest && !desktop_.playerInvolved()) {
+    // Nothing waits for the player: every tick in order, at once, for one
+    // frame's time; the next wake goes on after the windows caught up. What
+    // the player takes part in then runs at ×8 from this moment.
+    const std::int64_t until = clock_() + kFrameNs;
+    while (!desktop_.ended() && !desktop_.playerInvolved() && clock_() < until) {
+      auto due = desktop_.nextDue();
+      if (!due) break;
+      desktop_.advance(*due - desktop_.now());
+    }
+    lastReal_ = lastWake_ = clock_();
+    return;
   }
-  lastReal_ += used;
-  desktop_.advance(step);
+  const int rate = paceRate(pace_);
+  const std::int64_t nowReal = clock_();
+  const std::int64_t real = nowReal - lastReal_;
+  const std::int64_t from = desktop_.now();
+  const std::int64_t target = from + real * rate / kNsPerMs;
+  const std::int64_t lastWake = std::exchange(lastWake_, nowReal);
+  auto due = desktop_.nextDue();
+  if (!due || *due > target) {
+    lastReal_ += (target - from) * kNsPerMs / rate;
+    desktop_.advance(target - from);
+    return;
+  }
+  // The wake was planned for the due moment, or a frame after the last wake
+  // when the timers are quicker than the screen. After a stall the clock goes
+  // only as far as the next due moment and the rest is dropped, so the ticks
+  // it missed fire once instead of piling up.
+  const std::int64_t planned =
+      std::max((*due - from) * kNsPerMs / rate, lastWake + kFrameNs - lastReal_);
+  if (real - planned > kStallNs) {
+    lastReal_ = nowReal;
+    desktop_.advance(*due - from);
+    return;
+  }
+  // Every tick due by now fires, in order; the clock stops at the last one,
+  // so what the timer overshoots counts towards the next.
+  while (due && *due <= target && !desktop_.ended()) {
+    desktop_.advance(*due - desktop_.now());
+    due = desktop_.nextDue();
+  }
+  lastReal_ += (desktop_.now() - from) * kNsPerMs / rate;
 }
 
 void QtDesktop::schedule() {
@@ -154,7 +191,14 @@ void QtDesktop::schedule() {
     timer_.stop();
     return;
   }
-  const std::int64_t wait = (*due - desktop_.now()) * kNsPerMs / pace_ - (clock_() - lastReal_);
+  if (pace_ == kFastest && !desktop_.playerInvolved()) {
+    timer_.start(0);
+    return;
+  }
+  const std::int64_t now = clock_();
+  const std::int64_t wait =
+      std::max((*due - desktop_.now()) * kNsPerMs / paceRate(pace_) - (now - lastReal_),
+               lastWake_ + kFrameNs - now);
   const std::int64_t ms = std::max<std::int64_t>(0, (wait + kNsPerMs - 1) / kNsPerMs);
   timer_.start(static_cast<int>(std::min<std::int64_t>(ms, INT_MAX)));
 }

@@ -38,7 +38,7 @@ class QtDesktop : public QObject {
   // The window of a screen, or null while it is not shown.
   ScreenWindow* window(const std::string& screen) const;
 
-  // The game's pace: ×1 (the rules' own), ×2, ×4 or ×8.
+  // The game's pace: ×1 (the rules' own), ×2, ×4, ×8 or the fastest (kPaces).
   int pace() const { return pace_; }
   // Any other value leaves the pace as it is.
   void setPace(int pace);
@@ -81,6 +81,7 @@ class QtDesktop : public QObject {
   RealClock clock_;
   QTimer timer_;
   std::int64_t lastReal_ = 0;  // the real moment the model's clock stands for
+  std::int64_t lastWake_ = 0;  // the real moment the clock was last brought up
   int pace_ = 1;
   std::map<std::string, ScreenWindow*> windows_;
   std::vector<ScreenWindow*> opened_;  // the shown windows, newest last

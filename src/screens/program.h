@@ -4,6 +4,7 @@
 // The program object: one lazy slot per screen of the game, reached as
 // program.ma1(), program.da3() ...; `start` shows the first screen.
 
+#include "chronicle/record.h"
 #include "screens/battle/battle_screen.h"
 #include "screens/front/ending_screen.h"
 #include "screens/front/nation_selection.h"
@@ -31,6 +32,7 @@ class Program : public ui::Desktop {
   std::string gameTitle() const override;
   // The ending shown, or "ゲームオーバー" on the status line.
   bool gameOver() const override;
+  bool playerInvolved() const override;
 
   // Declaration order is the order in which simultaneous timer ticks fire.
   Slot<OpeningScreen> op1{*this, "op1"};
@@ -46,4 +48,7 @@ class Program : public ui::Desktop {
   Slot<AttackSetup> ma3{*this, "ma3"};
   Slot<AttackConfirmation> ma4{*this, "ma4"};
   Slot<SiegeScreen> ma5{*this, "ma5"};
+
+  // What happened in the game, watched after every event.
+  chronicle::Record record{*this};
 };

@@ -73,6 +73,7 @@ void Desktop::run(const std::function<void()>& action) {
     if (depth_ > 1) throw;
     closeAll();
   }
+  if (depth_ == 1 && !ended_ && afterEvent_) afterEvent_();
 }
 
 void Desktop::handle(const Screen& screen, const Widget* widget, std::string_view event,

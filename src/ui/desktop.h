@@ -34,6 +34,10 @@ class Desktop {
 
   // Shows the first screen, as the player starts the program.
   virtual void start() = 0;
+  // Whether the player takes part in what runs now: the player's own step, or
+  // a screen the player plays in is shown. The desktop's fastest pace runs
+  // everything else without waiting.
+  virtual bool playerInvolved() const { return true; }
 
   Random& random() { return random_; }
   const Random& random() const { return random_; }
@@ -70,6 +74,10 @@ class Desktop {
   // innermost one when a handler fails inside another. Cleared as the next
   // handler starts.
   const std::string& failedHandler() const { return failedHandler_; }
+
+  // Runs after every event that leaves the program running, once the
+  // outermost run() has done (the record of the game watches through it).
+  void setAfterEvent(std::function<void()> watch) { afterEvent_ = std::move(watch); }
 
   // Terminates the program at once, closing every screen.
   [[noreturn]] void end();
@@ -123,6 +131,7 @@ class Desktop {
   std::string failedHandler_;
   std::vector<SlotBase*> slots_;
   std::vector<SavePart*> saveParts_;
+  std::function<void()> afterEvent_;
   // Screens unloaded during the running event, destroyed when it returns.
   std::vector<std::unique_ptr<Screen>> unloaded_;
 };

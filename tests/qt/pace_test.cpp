@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt/pace.h"
+
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -138,7 +141,9 @@ TEST(Pace, PlusAndMinusStepThePaceOnAnyWindowAndTheMainTitleShowsIt) {
   } steps[] = {
       {Qt::Key_Plus, Qt::KeypadModifier, 4, "Form1 ×4"},
       {Qt::Key_Plus, Qt::NoModifier, 8, "Form1 ×8"},
-      {Qt::Key_Plus, Qt::NoModifier, 8, "Form1 ×8"},
+      {Qt::Key_Plus, Qt::NoModifier, qtview::kFastest, "Form1 即"},
+      {Qt::Key_Plus, Qt::NoModifier, qtview::kFastest, "Form1 即"},
+      {Qt::Key_Minus, Qt::NoModifier, 8, "Form1 ×8"},
       {Qt::Key_Minus, Qt::KeypadModifier, 4, "Form1 ×4"},
       {Qt::Key_Minus, Qt::NoModifier, 2, "Form1 ×2"},
       {Qt::Key_Minus, Qt::NoModifier, 1, "Form1"},
@@ -152,6 +157,118 @@ TEST(Pace, PlusAndMinusStepThePaceOnAnyWindowAndTheMainTitleShowsIt) {
   // Only the main screen carries the pace.
   press(op1, Qt::Key_Plus);
   EXPECT_EQ(op1->windowTitle(), "Form1");
+}
+
+// A screen with a quick timer, as the battle polls, a slow one, as the
+// sweep steps, and a button; and a program that says whether the player
+// takes part in what runs.
+class Quick : public ui::Screen {
+ public:
+  template <class Owner>
+  explicit Quick(Owner& owner) : ui::Screen(owner, "quick", {.width = 3000, .height = 2000}) {}
+  ui::Timer poll{this, "poll", {.interval = 10}, [this] { order += "p"; }};
+  ui::Timer step{this, "step", {.interval = 400}, [this] { order += "S"; }};
+  ui::Button press{
+      this, "press", {.at = {0, 0, 1500, 500}, .caption = "press"}, [this] { order += "c"; }};
+  std::string order;
+};
+
+struct QuickProgram : ui::Desktop {
+  ui::Slot<Quick, QuickProgram> quick{*this, "quick"};
+  bool involved = true;
+  void start() override { quick.show(); }
+  bool playerInvolved() const override { return involved; }
+};
+
+// The order of ticks the model fires on its own up to `ms`.
+std::string alone(std::int64_t ms) {
+  QuickProgram program;
+  program.run([&program] { program.start(); });
+  program.advance(ms);
+  return program.quick().order;
+}
+
+struct QuickDesktop {
+  QuickProgram program;
+  std::int64_t real = 0;
+  std::int64_t perLook = 0;  // real time that passes at every look at the clock
+  qtview::QtDesktop desktop{program, [this] { return real += perLook; }};
+  int wakes = 0;
+
+  explicit QuickDesktop(int pace, bool involved = true) {
+    program.involved = involved;
+    desktop.start();
+    desktop.setPace(pace);
+  }
+  // The real time runs on, and the timer wakes the desktop when it is due.
+  void runFor(std::int64_t ns) {
+    const std::int64_t end = real + ns;
+    while (desktop.timer().isActive() && real + desktop.timer().interval() * kMs <= end) {
+      real += desktop.timer().interval() * kMs;
+      desktop.wake();
+      ++wakes;
+    }
+  }
+};
+
+TEST(Pace, WakesFollowTheScreenAndFireEveryTickInOrder) {
+  for (int pace : {1, 8}) {
+    SCOPED_TRACE(pace);
+    QuickDesktop quick(pace);
+    quick.runFor(1000 * kMs);
+    // A 10 ms timer at ×8 falls due 800 times a second; the desktop wakes
+    // about 60 times and fires them all, in order, as the model alone would.
+    EXPECT_LE(quick.wakes, 61);
+    EXPECT_GE(quick.wakes, 55);
+    // The model lags the real time by at most a frame and a tick.
+    EXPECT_GE(quick.program.now(), (1000 - 17) * pace - 10);
+    EXPECT_EQ(quick.program.quick().order, alone(quick.program.now()));
+  }
+}
+
+TEST(Pace, AClickLandsAtItsExactMomentBetweenWakes) {
+  QuickDesktop quick(8);
+  quick.runFor(100 * kMs);
+  ASSERT_TRUE(quick.desktop.timer().isActive());
+  // 5 ms after the last wake, before the next: the clock is brought up to
+  // that moment, the ticks due by then fire first, then the click.
+  const std::int64_t at = quick.program.now() + 40;
+  quick.real += 5 * kMs;
+  auto* button = qobject_cast<QAbstractButton*>(
+      quick.desktop.window("quick")->viewOf(quick.program.quick().press));
+  ASSERT_NE(button, nullptr);
+  button->click();
+  EXPECT_EQ(quick.program.now(), at);
+  EXPECT_EQ(quick.program.quick().order, alone(at) + "c");
+}
+
+TEST(Pace, TheFastestRunsWhatThePlayerTakesNoPartInWithoutWaiting) {
+  QuickDesktop quick(8, false);
+  quick.desktop.setPace(qtview::kFastest);
+  // Every look at the clock takes a millisecond: the desktop runs the ticks
+  // for one frame's time, then lets the windows catch up and goes on at once.
+  quick.perLook = kMs;
+  quick.desktop.wake();
+  const std::int64_t first = quick.program.now();
+  EXPECT_GT(first, 100);
+  EXPECT_LE(quick.real, 20 * kMs);
+  EXPECT_TRUE(quick.desktop.timer().isActive());
+  EXPECT_EQ(quick.desktop.timer().interval(), 0);
+  quick.desktop.wake();
+  EXPECT_GT(quick.program.now(), first);
+  EXPECT_EQ(quick.program.quick().order, alone(quick.program.now()));
+
+  // Once the player takes part, the game waits again, at ×8 from then on.
+  quick.perLook = 0;
+  quick.program.involved = true;
+  quick.desktop.wake();
+  const std::int64_t then = quick.program.now();
+  quick.runFor(500 * kMs);
+  EXPECT_GT(quick.program.now() - then, 3900);
+  EXPECT_LE(quick.program.now() - then, 4000);
+  EXPECT_LE(quick.wakes, 31);
+  EXPECT_EQ(quick.program.quick().order, alone(quick.program.now()));
+  EXPECT_EQ(quick.desktop.pace(), qtview::kFastest);
 }
 
 }  // namespace

@@ -110,4 +110,29 @@ TEST(GameScript, ATickPastTheClocksEndOrAFailedHandlerStopsTheScript) {
   }
 }
 
+// The record's commands take what their usage says and nothing else; a
+// count beyond the record prints the whole of it.
+TEST(GameScript, HistoryAndMessagesTakeTheirUsage) {
+  const struct {
+    const char* lines;
+    const char* err;
+    const char* out;
+  } cases[] = {
+      {"history 3", "usage: history", ""},
+      {"messages", "usage: messages N", ""},
+      {"messages -1", "no less than 0", ""},
+      {"messages many", "a count must be a whole number", ""},
+      {"messages 99999999999999999999", "out of range", ""},
+      {"history\nmessages 0\nmessages 9223372036854775807", "", ""},
+      {"set ma1 Label33 略奪\nshow ma1\nmessages 5\nhistory", "", "1230 11 略奪\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lines);
+    Outcome run = drive(std::string("show ma1\n") + c.lines + "\n");
+    EXPECT_EQ(run.status, *c.err ? 2 : 0) << run.err;
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, c.out);
+  }
+}
+
 }  // namespace

@@ -217,6 +217,8 @@ TEST(Script, RefusesBadLinesWithStatusTwo) {
       {"rnd abc", "abc"},
       {"get one", "get SCREEN WIDGET"},
       {"get one \"said", "quote"},
+      {"history", "keeps no record"},
+      {"messages 3", "keeps no record"},
   };
   for (const Case& c : cases) {
     Outcome run = drive(std::string(c.line) + "\necho after\n");

@@ -7,7 +7,7 @@
 //   node tools/art/gen.js      (with them installed) regenerates everything
 //   node tools/art/gen.js maps portraits ...   only those parts
 //
-// Parts: portraits, icons, maps, titles, appIcon. Everything is deterministic: the same
+// Parts: portraits, icons, maps, chronicle, titles, appIcon. Everything is deterministic: the same
 // sources give the same pictures.
 "use strict";
 const fs = require("fs");
@@ -63,6 +63,19 @@ function allMaps() {
   picture("ma1.Image2", maps.regionPicture(world, A, 0, icons), 266, 200);
 }
 
+// The chronicle window's power map, its cells and the nations' emblems.
+function chronicle() {
+  const { svg, cells } = maps.powerMap(world, attackWorld(world, geo));
+  picture("chronicle.Map", svg, world.attackMap.size[0], world.attackMap.size[1]);
+  const file = pictureFile("chronicle.Cells");
+  for (const [scale, name] of [[1, file], [3, file.replace(/\.png$/, "@3x.png")]]) {
+    const c = cells(scale);
+    fs.writeFileSync(name, encodePNG(c.w, c.h, c.rgba));
+    written.push(name);
+  }
+  nations.nations.forEach((n, j) => picture(`chronicle.emblem(${j})`, maps.emblem(n.emblem), 24, 24));
+}
+
 function titlePictures() {
   picture("op2.Image2", titles.logo(), 300, 80);
   picture("ma1.Command11", titles.quitPicture(), 146, 100);
@@ -88,7 +101,7 @@ function appIcon() {
   write("scalable", `${APP_ID}.svg`, titles.appIcon(256) + "\n");
 }
 
-const parts = { portraits, icons: buttonIcons, maps: allMaps, titles: titlePictures, appIcon };
+const parts = { portraits, icons: buttonIcons, maps: allMaps, chronicle, titles: titlePictures, appIcon };
 const only = process.argv.slice(2);
 for (const name of only) if (!parts[name]) throw new Error(`no part ${name}; parts: ${Object.keys(parts).join(", ")}`);
 for (const [name, fn] of Object.entries(parts)) {

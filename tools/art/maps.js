@@ -415,4 +415,42 @@ function seal(x, y, r, glyphName, colour) {
     glyph(glyphName, x - r * 0.68, y - r * 0.68, r * 1.36, INK);
 }
 
-module.exports = { attackMap, mainMap, regionPicture };
+// The chronicle's power map: the attack map's continent washed in one pale tone, every
+// territory's border inked, for the window to fill each territory in its ruler's colour and
+// set its ruler's emblem on the spot of its button, which the terrain marks leave free.
+// Its cells: the territory under every pixel, as grey level index + 1 (0 the sea), at the
+// map's size and three times as large.
+function powerMap(world, W) {
+  const view = { x0: 0, y0: 0, k: 1, w: W.w, h: W.h };
+  const P = paint(W, view, W.w * 3, W.h * 3, () => ({ rgb: [226, 214, 186], strength: 0.3 }));
+  const free = (vx, vy, s) => W.inSquare(vx, vy, s + 1.5) < 0 && W.inSquare(vx - s, vy - s * 1.8, 1.5) < 0 && W.inSquare(vx + s, vy - s * 1.8, 1.5) < 0;
+  const body = imageLayer(P.rgba, P.PW, P.PH, W.w, W.h) +
+    inkLines(W, P, { coast: 1.15, border: 1.1, inner: 0.9 }) +
+    W.rivers.map((r) => riverPaths(W, view, r)).join("") +
+    marks(W, P, { spacing: 11, size: 3.8, terrainOf: terrainOfTerritory(world), keep: free, opacityOf: () => 0.55, rivers: riverPoints(W), seed: 13 }) +
+    compass(488, 452, 30) + sheetFrame(W.w, W.h);
+  const cells = (scale) => {
+    const w = W.w * scale, h = W.h * scale, rgba = Buffer.alloc(w * h * 4), step = 3 / scale;
+    for (let y = 0; y < h; y++) {
+      for (let x = 0; x < w; x++) {
+        const l = P.label[Math.floor((y + 0.5) * step) * P.PW + Math.floor((x + 0.5) * step)] + 1, p = (y * w + x) * 4;
+        rgba[p] = rgba[p + 1] = rgba[p + 2] = l;
+        rgba[p + 3] = 255;
+      }
+    }
+    return { w, h, rgba };
+  };
+  return { svg: svgDoc(W.w, W.h, body), cells };
+}
+
+// A nation's emblem on the power map and in the chronicle's legends: its glyph in ink on a
+// parchment disc, told apart without colour.
+function emblem(glyphName) {
+  const body =
+    `<circle cx="12" cy="12.4" r="11.3" fill="#000" opacity="0.3"/>` +
+    `<circle cx="12" cy="12" r="11.2" fill="#f6eed8" stroke="${INK}" stroke-width="1.3"/>` +
+    glyph(glyphName, 4.2, 4.2, 15.6, INK);
+  return svgDoc(24, 24, body);
+}
+
+module.exports = { attackMap, mainMap, regionPicture, powerMap, emblem };

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "drive/script.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <istream>
 #include <ostream>
 #include <stdexcept>
 
+#include "chronicle/record.h"
 #include "ui/convert.h"
 #include "ui/save_game.h"
 
@@ -152,6 +154,12 @@ ui::Widget& Script::widget(ui::Screen& screen, const std::string& spec) {
   return *widget;
 }
 
+const chronicle::Record& Script::record() const {
+  const chronicle::Record* record = chronicle::recordOf(desktop_.saveParts());
+  if (!record) throw Error("this program keeps no record");
+  return *record;
+}
+
 void Script::execute(const std::vector<std::string>& w) {
   const std::string& command = w[0];
   if (command == "start") {
@@ -275,6 +283,21 @@ void Script::execute(const std::vector<std::string>& w) {
   } else if (command == "now") {
     expect(w, 1, "now");
     out_ << desktop_.now() << '\n';
+  } else if (command == "history") {
+    expect(w, 1, "history");
+    for (const chronicle::Month& month : record().months()) {
+      out_ << month.date.year << ' ' << month.date.month;
+      for (int held : month.territories) out_ << ' ' << held;
+      out_ << '\n';
+    }
+  } else if (command == "messages") {
+    expect(w, 2, "messages N");
+    const long long count = wholeNumber(w[1], "a count");
+    if (count < 0) throw Error("a count of no less than 0: " + w[1]);
+    const auto& events = record().events();
+    const std::size_t last = std::min<std::size_t>(events.size(), static_cast<std::size_t>(count));
+    for (auto e = events.end() - static_cast<std::ptrdiff_t>(last); e != events.end(); ++e)
+      out_ << e->date.year << ' ' << e->date.month << ' ' << e->describe() << '\n';
   } else {
     throw Error("unknown command: " + command);
   }

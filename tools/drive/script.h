@@ -10,6 +10,10 @@
 
 #include "ui/desktop.h"
 
+namespace chronicle {
+class Record;
+}
+
 namespace drive {
 
 class Script {
@@ -30,6 +34,8 @@ class Script {
   void execute(const std::vector<std::string>& words);
   ui::Screen& screen(const std::string& name);
   ui::Widget& widget(ui::Screen& screen, const std::string& spec);
+  // The record of the game, for history and messages.
+  const chronicle::Record& record() const;
 
   ui::Desktop& desktop_;
   std::ostream& out_;

@@ -24,6 +24,12 @@ class BattleScreen : public ui::Screen {
 
   void Form_Load() override;
 
+  // The player attacks (ma1.Label34 is 1), else a computer nation attacks the player.
+  bool attackBattle() const;
+  // The attacker's territory and the territory fought for; -1 for none.
+  int source() const;
+  int target() const;
+
   ui::Frame Frame4{this, "Frame4", {.at = {480, 240, 3975, 4395}}};
   // The attacker's nation.
   ui::Image Image1{
@@ -195,11 +201,6 @@ class BattleScreen : public ui::Screen {
     bool attacker;  // the attacker acts
   };
   Roles roles(bool attackerActs);
-
-  bool attackBattle() const;
-  // The attacker's territory and the territory fought for; -1 for none.
-  int source() const;
-  int target() const;
 
   // The commands: the row of the acting side is closed until the reply ends.
   void startAction(const char* code, bool attackerRow);

@@ -29,6 +29,10 @@ function expected() {
   for (const i of [1, 2, 3, 4, 5, 11, 12, 13, 14, 15]) e.set(`ma2.Command${i}`, [32, 32]);
   for (const i of range(0, 34)) e.set(`ma3.s${i}`, [32, 32]);
   e.set("ma4.Image3", [120, 120]);
+  // The chronicle's power map and its cells lie over each other at the attack map's size.
+  e.set("chronicle.Map", [534, 508]);
+  e.set("chronicle.Cells", [534, 508]);
+  for (const j of range(0, 25)) e.set(`chronicle.emblem(${j})`, [24, 24]);
   return e;
 }
 
