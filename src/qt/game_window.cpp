@@ -101,6 +101,14 @@ GameWindow* GameWindow::shown() {
   return nullptr;
 }
 
+void GameWindow::changeEvent(QEvent* event) {
+  // Title bars that Qt draws itself (Wayland without the compositor's
+  // decorations) offer to maximise all the same; the window stays as it is.
+  if (event->type() == QEvent::WindowStateChange && isMaximized())
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+  QWidget::changeEvent(event);
+}
+
 void GameWindow::closeEvent(QCloseEvent* event) {
   // The game decides what the close box means: the top screen's close box.
   event->ignore();

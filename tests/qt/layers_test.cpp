@@ -164,6 +164,10 @@ TEST(Layers, TheWindowCarriesTheTopScreensTitleAndCloseBox) {
   EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
   EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
   EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  window->showMaximized();
+  QApplication::processEvents();
+  EXPECT_FALSE(window->isMaximized());
+  EXPECT_EQ(window->size(), QSize(800, 600));
 
   program.two.show();
   desktop.sync();
