@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/help_window.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
 
 #include "qt/fonts.h"
+#include "qt/game_window.h"
 
 namespace qtview {
 
@@ -16,7 +16,9 @@ QPointer<HelpWindow> shown;
 
 }  // namespace
 
-HelpWindow::HelpWindow() {
+HelpWindow::HelpWindow(QWidget* over) : QTextBrowser(over) {
+  // A window of its own that a window manager keeps above the game's.
+  setWindowFlag(Qt::Window);
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle("ヘルプ");
   setFont(fontFor({ui::kGothic, 11.25}));
@@ -31,14 +33,15 @@ HelpWindow::HelpWindow() {
 
 HelpWindow* HelpWindow::open() {
   if (!shown) {
-    shown = new HelpWindow;
-    // Over the middle of the window it was asked from, where the player
-    // looks, and inside the display.
+    GameWindow* game = GameWindow::shown();
+    shown = new HelpWindow(game);
+    // Over the middle of the game's window, where the player looks, and
+    // inside the display.
     QScreen* display = QGuiApplication::primaryScreen();
     QRect area = display ? display->availableGeometry() : QRect();
-    if (QWidget* asking = QApplication::activeWindow()) {
-      display = asking->screen();
-      area = asking->frameGeometry();
+    if (game) {
+      display = game->screen();
+      area = game->frameGeometry();
     }
     if (area.isValid()) {
       QRect placed(area.center() - shown->rect().center(), shown->size());

@@ -21,7 +21,7 @@ class HelpWindow : public QTextBrowser {
   static GameMenu::Entry entry();
 
  private:
-  HelpWindow();
+  explicit HelpWindow(QWidget* over);
 };
 
 }  // namespace qtview

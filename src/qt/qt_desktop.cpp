@@ -2,20 +2,14 @@
 #include "qt/qt_desktop.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QScreen>
-#include <QWindow>
 #include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <exception>
 #include <iterator>
-<<<<<<< HEAD
 #include <stdexcept>
-=======
 #include <utility>
->>>>>>> chron
 
 #include "qt/keys.h"
 #include "qt/pace.h"
@@ -32,13 +26,6 @@ constexpr std::int64_t kStallNs = 20 * kNsPerMs;
 // display, however quick the timers. At the fastest pace the computer's
 // turns run for as long between two looks at the windows.
 constexpr std::int64_t kFrameNs = 1'000'000'000 / 60;
-
-constexpr const char* kMain = "ma1";
-// The screens that open over the main screen and stay with it.
-bool overMain(const std::string& screen) {
-  return screen == "kin" || screen == "ma3" || screen == "ma4" || screen == "ma6" ||
-         screen == "ma2" || screen == "ma5";
-}
 
 }  // namespace
 
@@ -59,10 +46,7 @@ QtDesktop::QtDesktop(ui::Desktop& desktop, RealClock clock)
   if (clock_) lastReal_ = clock_();
 }
 
-QtDesktop::~QtDesktop() {
-  desktop_.removeSavePart(&pacePart_);
-  for (auto& [name, window] : windows_) delete window;
-}
+QtDesktop::~QtDesktop() { desktop_.removeSavePart(&pacePart_); }
 
 template <class F>
 void QtDesktop::event(F&& action) {
@@ -203,79 +187,45 @@ void QtDesktop::schedule() {
   timer_.start(static_cast<int>(std::min<std::int64_t>(ms, INT_MAX)));
 }
 
-void QtDesktop::place(ScreenWindow& window, const std::string& screen) {
-  QRect over;
-  if (ScreenWindow* main = overMain(screen) ? QtDesktop::window(kMain) : nullptr) {
-    // A dialog of the main screen: transient for its window, so a window
-    // manager keeps it above the main screen and with it, centred on it. It
-    // has no buttons to minimise or maximise it on its own.
-    window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint);
-    window.winId();
-    window.windowHandle()->setTransientParent(main->windowHandle());
-    over = main->geometry();
-  } else if (QScreen* display = QGuiApplication::primaryScreen()) {
-    over = display->availableGeometry();
-  } else {
-    return;
-  }
-  QRect area = window.geometry();
-  area.moveCenter(over.center());
-  window.setGeometry(area);
-}
-
 void QtDesktop::sync() {
   if (desktop_.ended()) {
-    for (auto& [name, window] : windows_) {
-      window->hide();
-      window->deleteLater();
-    }
+    for (auto& [name, window] : windows_) game_->remove(window);
     windows_.clear();
-    opened_.clear();
+    game_->arrange();
     QApplication::quit();
     return;
   }
-  bool closedActive = false;
+  bool changed = false;
   for (ui::SlotBase* slot : desktop_.slots()) {
     ui::Screen* screen = slot->loadedScreen();
     auto found = windows_.find(slot->name());
     if (found != windows_.end() &&
         (!screen || !screen->visible() || found->second->serial() != screen->serial())) {
-      // The window may be the one whose click is being handled.
-      closedActive = closedActive || found->second->isActiveWindow();
-      std::erase(opened_, found->second);
-      found->second->hide();
-      found->second->deleteLater();
+      game_->remove(found->second);
       windows_.erase(found);
       found = windows_.end();
+      changed = true;
     }
     if (!screen || !screen->visible()) continue;
     if (found == windows_.end()) {
-      auto* window = new ScreenWindow(
+      auto* layer = new ScreenWindow(
           *screen, [this](ui::Widget& widget) { click(widget); },
           [this, screen] { closeBox(*screen); },
-          [this](ScreenWindow& window, QKeyEvent& event) { return key(window, event); });
-      place(*window, slot->name());
-      window->sync();
-      window->show();
-      // The keys go to the newest window, also without a window manager.
-      window->activateWindow();
-      opened_.push_back(window);
-      found = windows_.emplace(slot->name(), window).first;
+          // Keys are the top layer's alone.
+          [this](ScreenWindow& window, QKeyEvent& event) {
+            return &window == game_->top() && key(window, event);
+          },
+          game_.get());
+      found = windows_.emplace(slot->name(), layer).first;
     }
+    // A screen shown for the first time, or shown again, goes on top.
     if (found->second->sync()) {
-      // A window manager keeps the dialogs above the window brought forward;
-      // without one they are raised again, oldest first.
-      for (ScreenWindow* dialog : opened_)
-        if (dialog->windowHandle()->transientParent() == found->second->windowHandle())
-          dialog->raise();
+      game_->putOnTop(found->second);
+      changed = true;
     }
   }
-  if (closedActive && !opened_.empty()) opened_.back()->activateWindow();
-  if (ScreenWindow* main = window(kMain)) {
-    QString title = QString::fromStdString(main->screen().design().title);
-    main->setWindowTitle(title + paceSuffix(pace_));
-  }
+  if (changed) game_->arrange();
+  game_->setTitle(paceSuffix(pace_));
 }
 
 ScreenWindow* QtDesktop::window(const std::string& screen) const {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The game on the real desktop: a window for every shown screen, clicks and
-// keys forwarded to the model, and the model's clock driven by the real one
+// The game on the real desktop: one game window with a layer for every shown
+// screen, clicks and keys forwarded to the model, and the model's clock driven by the real one
 // times the game's pace, with a single precise timer set to the next due
 // moment (no CPU while nothing is due).
 
@@ -12,9 +12,10 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
-#include <vector>
 
+#include "qt/game_window.h"
 #include "qt/screen_window.h"
 #include "ui/desktop.h"
 
@@ -33,10 +34,14 @@ class QtDesktop : public QObject {
 
   // Starts the program and shows its first screen.
   void start();
-  // Brings the windows in line with the model.
+  // Brings the game window and its layers in line with the model; a screen
+  // loaded anew since the last time gets a new layer.
   void sync();
-  // The window of a screen, or null while it is not shown.
+  // The layer of a screen, or null while it is not shown.
   ScreenWindow* window(const std::string& screen) const;
+  // The one top-level window of the game's screens: the parent of the game's
+  // dialogs and other windows.
+  GameWindow* gameWindow() const { return game_.get(); }
 
   // The game's pace: ×1 (the rules' own), ×2, ×4, ×8 or the fastest (kPaces).
   int pace() const { return pace_; }
@@ -59,7 +64,6 @@ class QtDesktop : public QObject {
   bool key(ScreenWindow& window, QKeyEvent& event);
   void catchUp();
   void schedule();
-  void place(ScreenWindow& window, const std::string& screen);
   template <class F>
   void event(F&& action);
 
@@ -83,8 +87,8 @@ class QtDesktop : public QObject {
   std::int64_t lastReal_ = 0;  // the real moment the model's clock stands for
   std::int64_t lastWake_ = 0;  // the real moment the clock was last brought up
   int pace_ = 1;
-  std::map<std::string, ScreenWindow*> windows_;
-  std::vector<ScreenWindow*> opened_;  // the shown windows, newest last
+  std::unique_ptr<GameWindow> game_ = std::make_unique<GameWindow>();
+  std::map<std::string, ScreenWindow*> windows_;  // the layers, children of game_
 };
 
 }  // namespace qtview

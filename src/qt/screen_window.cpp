@@ -7,16 +7,18 @@
 namespace qtview {
 
 ScreenWindow::ScreenWindow(ui::Screen& screen, ClickSink clicks, std::function<void()> closeBox,
-                           KeySink keys)
-    : screen_(screen),
+                           KeySink keys, QWidget* parent)
+    : QWidget(parent),
+      screen_(screen),
       serial_(screen.serial()),
       closeBox_(std::move(closeBox)),
       keys_(std::move(keys)) {
   const ui::ScreenDesign& design = screen.design();
   setWindowTitle(QString::fromStdString(design.title));
   setFixedSize(pixels({0, 0, design.width, design.height}).size());
+  // Opaque, as a window is, so that nothing of a layer below shows through.
+  setAutoFillBackground(true);
   if (design.background) {
-    setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, colorOf(*design.background));
     setPalette(p);
@@ -63,9 +65,6 @@ bool ScreenWindow::sync() {
   if (marks_) marks_->sync();
   if (screen_.shows() == shows_) return false;
   shows_ = screen_.shows();
-  if (!isVisible()) return false;
-  raise();
-  activateWindow();
   return true;
 }
 
@@ -75,8 +74,8 @@ QWidget* ScreenWindow::viewOf(const ui::Widget& widget) const {
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
-  // The game decides what the close box means; the desktop then closes the
-  // window if the screen is gone.
+  // The game decides what the close box means; the desktop then takes the
+  // layer away if the screen is gone.
   event->ignore();
   closeBox_();
 }

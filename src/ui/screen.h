@@ -27,6 +27,9 @@ enum class CloseBox {
 
 struct ScreenDesign {
   int width = 12000, height = 9000;  // client area, twips
+  // Where a smaller screen lies over the main screen, twips from its top left
+  // corner; without it the screen lies in the middle.
+  std::optional<int> left, top;
   std::string title;
   std::optional<Color> background;  // none: the system's default
   CloseBox close = CloseBox::Quit;

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
-#include <QWindow>
 
 #include "qt/map_marks.h"
 #include "support/desktop_game.h"
@@ -84,44 +83,6 @@ TEST(Marks, ACaptionNamesATerritoryButtonOnlyByAWholeIndex) {
                {"abc", &program.ma3().s(0)}};
   for (const auto& c : cases)
     EXPECT_EQ(qtview::territoryButton(ma3, "s", c.caption), c.button) << c.caption;
-}
-
-TEST(Dialogs, OpenCentredOnTheMainScreenAndStayWithIt) {
-  Game game("9", "11");
-  qtview::ScreenWindow* ma1 = game.desktop.window("ma1");
-  ASSERT_NE(ma1, nullptr);
-  ma1->move(40, 30);
-  game.click(game.program.ma1().Command1);
-  qtview::ScreenWindow* kin = game.desktop.window("kin");
-  ASSERT_NE(kin, nullptr);
-  EXPECT_TRUE(kin->windowFlags().testFlag(Qt::Dialog));
-  EXPECT_EQ(kin->windowHandle()->transientParent(), ma1->windowHandle());
-  EXPECT_LE((kin->geometry().center() - ma1->geometry().center()).manhattanLength(), 2);
-  // The keys go to the dialog, and back to the main screen when it closes.
-  QApplication::processEvents();
-  EXPECT_EQ(QApplication::activeWindow(), kin);
-  game.click(game.program.kin().Command7);
-  QApplication::processEvents();
-  EXPECT_EQ(QApplication::activeWindow(), ma1);
-  EXPECT_TRUE(ma1->isVisible());
-
-  game.click(game.program.ma1().Command7);
-  qtview::ScreenWindow* ma3 = game.desktop.window("ma3");
-  ASSERT_NE(ma3, nullptr);
-  EXPECT_EQ(ma3->windowHandle()->transientParent(), ma1->windowHandle());
-  EXPECT_LE((ma3->geometry().center() - ma1->geometry().center()).manhattanLength(), 2);
-  game.click(game.program.ma3().Command2);
-  EXPECT_TRUE(ma1->isVisible());
-}
-
-TEST(Dialogs, TheFrontScreensAreNoDialogs) {
-  Program program;
-  qtview::QtDesktop desktop(program, false);
-  desktop.start();
-  qtview::ScreenWindow* op1 = desktop.window("op1");
-  ASSERT_NE(op1, nullptr);
-  EXPECT_FALSE(op1->windowFlags().testFlag(Qt::Dialog));
-  EXPECT_EQ(op1->windowHandle()->transientParent(), nullptr);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ cd "$root"
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-wayland libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   appstream desktop-file-utils
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-vlgothic fonts-aoyagi-kouzan-t fonts-kouzan-mouhitsu

@@ -18,7 +18,12 @@ double shield(double value) { return value == 0 ? 1 : value; }
 
 SiegeScreen::SiegeScreen(Program& program)
     : ui::Screen(program, "ma5",
-                 {.width = 7335, .height = 4200, .title = "Form1", .close = ui::CloseBox::Refuse}),
+                 {.width = 7335,
+                  .height = 4200,
+                  .left = 3135,
+                  .top = 1830,
+                  .title = "Form1",
+                  .close = ui::CloseBox::Refuse}),
       program_(program) {}
 
 ui::ImageDesign SiegeScreen::portrait(ui::Frame* frame) {
