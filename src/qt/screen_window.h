@@ -2,7 +2,8 @@
 #pragma once
 
 // One shown screen as a top-level window of its client size, with a view of
-// every model widget at its geometry.
+// every model widget at its geometry, and a focus mark that the keys move
+// among its own enabled buttons.
 
 #include <QWidget>
 #include <functional>
@@ -10,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "qt/keys.h"
 #include "qt/map_marks.h"
 #include "qt/widget_views.h"
 #include "ui/screen.h"
@@ -32,19 +34,37 @@ class ScreenWindow : public QWidget {
   bool sync();
   // The view of a model widget, or null.
   QWidget* viewOf(const ui::Widget& widget) const;
+  // The button the focus mark stands on, or null before the first Tab.
+  const ui::Button* focused() const { return focused_; }
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Moves or presses with the focus mark; false for a key it does not take.
+  bool focusKey(const QKeyEvent& event);
+  // The enabled, showing buttons in reading order: group by group (a frame
+  // of the screen, or a button outside any frame), each group from the top
+  // left, line by line.
+  std::vector<const ui::Button*> focusOrder() const;
+  // The place nearest in the arrow's direction from the marked place (or the
+  // chosen territory, or the step's), or null.
+  const ui::Button* nextPlace(QPoint direction) const;
+  QPoint centreOf(const ui::Widget& widget) const;
+  void markFocus();
+
   ui::Screen& screen_;
   std::uint64_t serial_;
+  ClickSink clicks_;
   std::function<void()> closeBox_;
   KeySink keys_;
   std::vector<View*> views_;
   std::map<const ui::Widget*, QWidget*> byWidget_;
   std::unique_ptr<MapMarks> marks_;
+  const ui::Button* focused_ = nullptr;
+  RingView* focusMark_ = nullptr;
   int shows_ = 0;
 };
 

@@ -18,7 +18,11 @@ double shield(double value) { return value == 0 ? 1 : value; }
 
 SiegeScreen::SiegeScreen(Program& program)
     : ui::Screen(program, "ma5",
-                 {.width = 7335, .height = 4200, .title = "Form1", .close = ui::CloseBox::Refuse}),
+                 {.width = 7335,
+                  .height = 4200,
+                  .title = "Form1",
+                  .close = ui::CloseBox::Refuse,
+                  .spoken = "攻城戦"}),
       program_(program) {}
 
 ui::ImageDesign SiegeScreen::portrait(ui::Frame* frame) {
@@ -37,12 +41,14 @@ ui::LabelDesign SiegeScreen::heading(ui::Frame* frame, int top, const char* capt
       .at = {240, top, 1215, 300}, .caption = caption, .font = {ui::kGothic, 11.25}, .in = frame};
 }
 
-ui::LabelDesign SiegeScreen::value(ui::Frame* frame, int top, const char* caption) {
+ui::LabelDesign SiegeScreen::value(ui::Frame* frame, int top, const char* caption,
+                                   const ui::Label* heading) {
   return {.at = {1560, top, 1575, 300},
           .caption = caption,
           .font = {ui::kGothic, 11.25, true},
           .align = ui::Align::Right,
-          .in = frame};
+          .in = frame,
+          .heading = heading};
 }
 
 void SiegeScreen::Form_Load() {
