@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/screen_window.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <algorithm>
@@ -14,6 +15,12 @@ namespace {
 // The mark of the keys' focus: blue, inside the button's edge, so that it
 // never hides a map's rings around the same button.
 const QColor kFocusColor(40, 150, 255);
+
+// A screen reads as a window, also where it is a layer of another.
+QAccessibleInterface* windowInterface(const QString&, QObject* object) {
+  auto* window = dynamic_cast<ScreenWindow*>(object);
+  return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
 
 bool ready(const ui::Button& button) { return button.showing() && button.enabled(); }
 
@@ -34,6 +41,8 @@ ScreenWindow::ScreenWindow(ui::Screen& screen, ClickSink clicks, std::function<v
       keys_(std::move(keys)) {
   const ui::ScreenDesign& design = screen.design();
   setWindowTitle(QString::fromStdString(design.title));
+  static const bool named = (QAccessible::installFactory(windowInterface), true);
+  (void)named;
   setAccessibleName(QString::fromStdString(design.spoken.empty() ? design.title : design.spoken));
   setFixedSize(pixels({0, 0, design.width, design.height}).size());
   if (design.background) {

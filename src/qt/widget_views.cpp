@@ -105,7 +105,7 @@ void LabelView::sync() {
     const QString name = spoken(qtext(captionOf(*heading))) + " " + qtext(caption_);
     if (name != accessibleName()) setAccessibleName(name);
   }
-  if (changed && !first_ && label_.design().announced && QAccessible::isActive()) {
+  if (changed && !first_ && label_.design().announced) {
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
   }
@@ -133,9 +133,6 @@ ButtonView::ButtonView(ui::Button& button, ClickSink sink, QWidget* parent)
   if (QString key = keyName(button); !tip.isEmpty() && !key.isEmpty()) tip += " [" + key + "]";
   setToolTip(tip);
   setAccessibleDescription(qtext(design.tooltip));
-  // The key a screen reader tells; its window takes the key press itself
-  // and presses the button the way a click does.
-  if (const QList<QKeySequence> keys = keysOf(button); !keys.isEmpty()) setShortcut(keys.front());
   // The window's own focus mark shows which button Space presses; no button
   // takes Qt's focus, so none shows a focus frame of its own.
   setFocusPolicy(Qt::NoFocus);
@@ -155,6 +152,10 @@ void ButtonView::sync() {
     }
     const bool graphical = button_.design().graphical && !pixmap.isNull();
     setText(qtext(caption_));
+    // The key a screen reader tells (a new text clears it); its window
+    // takes the key press itself and presses the button as a click does.
+    if (const QList<QKeySequence> keys = keysOf(button_); !keys.isEmpty())
+      setShortcut(keys.front());
     // A button without a caption is called by its command.
     const ui::ButtonDesign& design = button_.design();
     setAccessibleName(spoken(qtext(!caption_.empty()        ? caption_
