@@ -221,9 +221,9 @@ const ui::Button* ScreenWindow::nextPlace(QPoint direction) const {
     const QPoint offset = centreOf(*place) - origin;
     const int along = offset.x() * direction.x() + offset.y() * direction.y();
     if (along <= 0) continue;
-    // Straight ahead before off to the side.
+    // Within 45 degrees of the arrow before anything further off to the side.
     const int across = std::abs(offset.x() * direction.y() - offset.y() * direction.x());
-    const int score = along + 2 * across;
+    const int score = along + 2 * across + (across > along ? 1 << 20 : 0);
     if (score < bestScore) {
       bestScore = score;
       best = place;

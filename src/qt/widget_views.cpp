@@ -37,7 +37,8 @@ void paintStandIn(QPainter& painter, const QRect& area, const std::string& name)
 
 QString spoken(const QString& text) {
   // Blanks that space out a Japanese caption ("港 投 資") are no pause.
-  const bool japanese = std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 127; });
+  const bool japanese =
+      std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 127; });
   if (!japanese) return text.simplified();
   QString joined = text;
   return joined.remove(' ').remove(QChar(0x3000));
@@ -132,7 +133,6 @@ ButtonView::ButtonView(ui::Button& button, ClickSink sink, QWidget* parent)
   QString tip = qtext(design.tooltip);
   if (QString key = keyName(button); !tip.isEmpty() && !key.isEmpty()) tip += " [" + key + "]";
   setToolTip(tip);
-  setAccessibleDescription(qtext(design.tooltip));
   // The window's own focus mark shows which button Space presses; no button
   // takes Qt's focus, so none shows a focus frame of its own.
   setFocusPolicy(Qt::NoFocus);
@@ -161,6 +161,9 @@ void ButtonView::sync() {
     setAccessibleName(spoken(qtext(!caption_.empty()        ? caption_
                                    : !design.spoken.empty() ? design.spoken
                                                             : design.tooltip)));
+    // The rules' tooltip describes the button, where it says more than its name.
+    const QString tip = qtext(design.tooltip);
+    setAccessibleDescription(spoken(tip) == accessibleName() ? QString() : tip);
     setIcon(graphical ? QIcon(pixmap) : QIcon());
     if (graphical) setIconSize(pixmap.deviceIndependentSize().toSize());
     setToolButtonStyle(!graphical         ? Qt::ToolButtonTextOnly
@@ -224,6 +227,8 @@ FrameView::FrameView(ui::Frame& frame, QWidget* parent) : QWidget(parent), frame
 void FrameView::sync() {
   if (caption_ != frame_.caption()) {
     caption_ = frame_.caption();
+    // A group reads by its caption ("兵士数決定" around its buttons).
+    setAccessibleName(spoken(qtext(caption_)));
     update();
   }
   setVisibleIfChanged(this, frame_.visible());
