@@ -234,7 +234,14 @@ const ui::Button* ScreenWindow::nextPlace(QPoint direction) const {
 
 void ScreenWindow::markFocus() {
   QWidget* view = focused_ && ready(*focused_) ? viewOf(*focused_) : nullptr;
+  if (view == marked_) return;
+  marked_ = view;
   focusMark_->around(view, 0);
+  // A screen reader follows the mark as it would the focus.
+  if (view) {
+    QAccessibleEvent event(view, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
+  }
 }
 
 }  // namespace qtview

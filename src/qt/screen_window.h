@@ -65,6 +65,7 @@ class ScreenWindow : public QWidget {
   std::unique_ptr<MapMarks> marks_;
   const ui::Button* focused_ = nullptr;
   RingView* focusMark_ = nullptr;
+  QWidget* marked_ = nullptr;  // the view the mark lies on
   int shows_ = 0;
 };
 
