@@ -2,47 +2,12 @@
 #include "qt/keys.h"
 
 #include <QKeyEvent>
-#include <string_view>
 
 #include "ui/widget.h"
 
 namespace qtview {
 
 namespace {
-
-struct Binding {
-  std::string_view screen;
-  std::string_view widget;
-  int key;
-  int alsoKey;  // the keypad's Enter, the second arrow; 0 for none
-  const char* name;
-};
-
-// Enter is the dialogs' default button and Esc their cancel; the movement
-// screen has no cancel. On the battle screen both rows answer to 1 to 5, and
-// only the player's row is ever enabled.
-constexpr Binding kBindings[] = {
-    {"kin", "Command8", Qt::Key_Return, Qt::Key_Enter, "Enter"},
-    {"kin", "Command7", Qt::Key_Escape, 0, "Esc"},
-    {"ma3", "Command1", Qt::Key_Return, Qt::Key_Enter, "Enter"},
-    {"ma3", "Command2", Qt::Key_Escape, 0, "Esc"},
-    {"ma4", "Command1", Qt::Key_Return, Qt::Key_Enter, "Enter"},
-    {"ma4", "Command2", Qt::Key_Escape, 0, "Esc"},
-    {"ma6", "Command36", Qt::Key_Return, Qt::Key_Enter, "Enter"},
-    {"op2", "Command1", Qt::Key_Up, Qt::Key_Right, "↑/→"},
-    {"op2", "Command2", Qt::Key_Down, Qt::Key_Left, "↓/←"},
-    {"op2", "Command3", Qt::Key_Return, Qt::Key_Enter, "Enter"},
-    {"ma2", "Command1", Qt::Key_1, 0, "1"},
-    {"ma2", "Command2", Qt::Key_2, 0, "2"},
-    {"ma2", "Command3", Qt::Key_3, 0, "3"},
-    {"ma2", "Command4", Qt::Key_4, 0, "4"},
-    {"ma2", "Command5", Qt::Key_5, 0, "5"},
-    {"ma2", "Command11", Qt::Key_1, 0, "1"},
-    {"ma2", "Command12", Qt::Key_2, 0, "2"},
-    {"ma2", "Command13", Qt::Key_3, 0, "3"},
-    {"ma2", "Command14", Qt::Key_4, 0, "4"},
-    {"ma2", "Command15", Qt::Key_5, 0, "5"},
-};
 
 bool ready(const ui::Widget& widget) {
   if (!widget.showing()) return false;
@@ -72,18 +37,51 @@ bool anyKey(int key) {
   }
 }
 
+// How a tooltip writes a key.
+QString shown(const QKeySequence& key) {
+  switch (key[0].toCombined()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return "Enter";
+    case Qt::Key_Escape:
+      return "Esc";
+    case Qt::Key_Up:
+      return "↑";
+    case Qt::Key_Down:
+      return "↓";
+    case Qt::Key_Left:
+      return "←";
+    case Qt::Key_Right:
+      return "→";
+    default:
+      return key.toString(QKeySequence::NativeText);
+  }
+}
+
 }  // namespace
 
+QList<QKeySequence> keysOf(const ui::Button& button) {
+  const ui::ButtonDesign& design = button.design();
+  QList<QKeySequence> keys;
+  if (!design.keys.empty())
+    keys = QKeySequence::listFromString(QString::fromStdString(design.keys));
+  if (design.isDefault) keys << QKeySequence(Qt::Key_Return) << QKeySequence(Qt::Key_Enter);
+  if (design.isCancel) keys << QKeySequence(Qt::Key_Escape);
+  return keys;
+}
+
+QKeySequence keyOf(const QKeyEvent& key) {
+  return QKeySequence(key.keyCombination().toCombined() & ~Qt::KeypadModifier);
+}
+
 ui::Widget* keyTarget(const ui::Screen& screen, const QKeyEvent& key) {
-  // The opening: any key is the click on the screen.
-  if (screen.name() == "op1") return anyKey(key.key()) ? screen.find("Image1") : nullptr;
+  if (const std::string& any = screen.design().anyKey; !any.empty())
+    return anyKey(key.key()) ? screen.find(any) : nullptr;
+  const QKeySequence pressed = keyOf(key);
   ui::Widget* first = nullptr;
-  for (const Binding& binding : kBindings) {
-    if (binding.screen != screen.name()) continue;
-    if (key.key() != binding.key && (binding.alsoKey == 0 || key.key() != binding.alsoKey))
-      continue;
-    ui::Widget* widget = screen.find(binding.widget);
-    if (!widget) continue;
+  for (ui::Widget* widget : screen.widgets()) {
+    if (widget->kind() != ui::Kind::Button) continue;
+    if (!keysOf(static_cast<const ui::Button&>(*widget)).contains(pressed)) continue;
     if (ready(*widget)) return widget;
     if (!first) first = widget;
   }
@@ -91,10 +89,53 @@ ui::Widget* keyTarget(const ui::Screen& screen, const QKeyEvent& key) {
 }
 
 QString keyName(const ui::Widget& widget) {
-  for (const Binding& binding : kBindings)
-    if (binding.screen == widget.screen().name() && binding.widget == widget.name())
-      return QString::fromUtf8(binding.name);
-  return {};
+  if (widget.kind() != ui::Kind::Button) return {};
+  QStringList names;
+  for (const QKeySequence& key : keysOf(static_cast<const ui::Button&>(widget)))
+    if (!names.contains(shown(key))) names << shown(key);
+  return names.join('/');
+}
+
+FocusKey focusKey(const QKeyEvent& key) {
+  const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return FocusKey::None;
+  switch (key.key()) {
+    case Qt::Key_Backtab:
+      return FocusKey::Previous;
+    case Qt::Key_Tab:
+      return modifiers & Qt::ShiftModifier ? FocusKey::Previous : FocusKey::Next;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return FocusKey::Press;
+    case Qt::Key_Up:
+      return FocusKey::Up;
+    case Qt::Key_Down:
+      return FocusKey::Down;
+    case Qt::Key_Left:
+      return FocusKey::Left;
+    case Qt::Key_Right:
+      return FocusKey::Right;
+    default:
+      return FocusKey::None;
+  }
+}
+
+QList<QKeySequence> focusKeys(const ui::Screen& screen) {
+  QList<QKeySequence> keys{QKeySequence(Qt::Key_Tab), QKeySequence(Qt::SHIFT | Qt::Key_Backtab),
+                           QKeySequence(Qt::Key_Space)};
+  if (hasPlaces(screen))
+    keys << QKeySequence(Qt::Key_Up) << QKeySequence(Qt::Key_Down) << QKeySequence(Qt::Key_Left)
+         << QKeySequence(Qt::Key_Right);
+  return keys;
+}
+
+bool hasPlaces(const ui::Screen& screen) {
+  for (const ui::Widget* widget : screen.widgets())
+    if (widget->kind() == ui::Kind::Button &&
+        static_cast<const ui::Button*>(widget)->design().place)
+      return true;
+  return false;
 }
 
 }  // namespace qtview

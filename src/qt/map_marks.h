@@ -1,44 +1,52 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Rings on the maps of the attack and movement screens: on `ma3` around the
-// territory whose step it is and around the chosen target, on `ma6` around the
-// chosen destination. They are read from the captions the rules already keep
-// and drawn over the territory buttons; they change nothing and take no click.
+// Rings on a map of territories, as its screen answers them: gold around the
+// territory whose step it is, red around the territory chosen. They are drawn
+// over the territory buttons; they change nothing and take no click.
 
 #include <QColor>
 #include <QWidget>
 #include <functional>
-#include <memory>
 #include <vector>
 
 #include "ui/screen.h"
 
 namespace qtview {
 
-// The territory button `prefix` + the index a caption holds ("s" and "11"
-// give s11), or null when the caption names none.
-ui::Widget* territoryButton(const ui::Screen& screen, const char* prefix,
-                            const std::string& caption);
+// A rounded ring over a widget, drawn in its colour between two dark edges so
+// that it reads on light and dark patches alike. It takes no click.
+class RingView : public QWidget {
+ public:
+  RingView(QColor color, QWidget* parent);
+
+  // Lies around `widget`, `margin` pixels outside it (inside for a negative
+  // margin), or hides for none.
+  void around(QWidget* widget, int margin);
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  QColor color_;
+  QWidget* over_ = nullptr;
+};
 
 class MapMarks {
  public:
   using ViewOf = std::function<QWidget*(const ui::Widget&)>;
-  // The marks of `screen`, or null for a screen without a map.
-  static std::unique_ptr<MapMarks> of(const ui::Screen& screen, ViewOf viewOf);
+  MapMarks(const ui::Screen& screen, ViewOf viewOf);
 
-  // Moves every ring to the button its caption names now.
+  // Moves every ring to the button its screen names now.
   void sync();
 
  private:
   struct Ring {
     QColor color;
-    int margin;  // pixels the ring stands outside the button
     std::function<const ui::Widget*()> around;
-    QWidget* view = nullptr;
+    RingView* view = nullptr;
     const ui::Widget* shown = nullptr;
   };
-  explicit MapMarks(ViewOf viewOf) : viewOf_(std::move(viewOf)) {}
 
   ViewOf viewOf_;
   std::vector<Ring> rings_;

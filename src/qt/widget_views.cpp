@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/widget_views.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <algorithm>
 
 #include "qt/fonts.h"
 #include "qt/keys.h"
@@ -32,6 +34,28 @@ void paintStandIn(QPainter& painter, const QRect& area, const std::string& name)
 }
 
 }  // namespace
+
+QString spoken(const QString& text) {
+  // Blanks that space out a Japanese caption ("港 投 資") are no pause.
+  const bool japanese =
+      std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 127; });
+  if (!japanese) return text.simplified();
+  QString joined = text;
+  return joined.remove(' ').remove(QChar(0x3000));
+}
+
+std::string captionOf(const ui::Widget& widget) {
+  switch (widget.kind()) {
+    case ui::Kind::Label:
+      return static_cast<const ui::Label&>(widget).caption();
+    case ui::Kind::Button:
+      return static_cast<const ui::Button&>(widget).caption();
+    case ui::Kind::Frame:
+      return static_cast<const ui::Frame&>(widget).caption();
+    default:
+      return {};
+  }
+}
 
 QRect pixels(const ui::Rect& twips) {
   return {twips.left / kTwipsPerPixel, twips.top / kTwipsPerPixel,
@@ -70,11 +94,21 @@ LabelView::LabelView(ui::Label& label, ClickSink sink, QWidget* parent)
 }
 
 void LabelView::sync() {
-  if (first_ || caption_ != label_.caption()) {
+  const bool changed = first_ || caption_ != label_.caption();
+  if (changed) {
     caption_ = label_.caption();
     QString rich = brushRichText(qtext(caption_), label_.design().font);
     setTextFormat(rich.isEmpty() ? Qt::PlainText : Qt::RichText);
     setText(rich.isEmpty() ? qtext(caption_) : rich);
+  }
+  // A value reads with its heading, whose caption may change too.
+  if (const ui::Widget* heading = label_.design().heading) {
+    const QString name = spoken(qtext(captionOf(*heading))) + " " + qtext(caption_);
+    if (name != accessibleName()) setAccessibleName(name);
+  }
+  if (changed && !first_ && label_.design().announced) {
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
   }
   if (first_ || !(fore_ == label_.foreColor())) {
     fore_ = label_.foreColor();
@@ -99,8 +133,8 @@ ButtonView::ButtonView(ui::Button& button, ClickSink sink, QWidget* parent)
   QString tip = qtext(design.tooltip);
   if (QString key = keyName(button); !tip.isEmpty() && !key.isEmpty()) tip += " [" + key + "]";
   setToolTip(tip);
-  // Keys go to the window, which presses its buttons the way a click does;
-  // no button takes the focus, so none shows a focus frame or answers Space.
+  // The window's own focus mark shows which button Space presses; no button
+  // takes Qt's focus, so none shows a focus frame of its own.
   setFocusPolicy(Qt::NoFocus);
   connect(this, &QToolButton::clicked, this, [this, sink] { sink(button_); });
   sync();
@@ -118,6 +152,18 @@ void ButtonView::sync() {
     }
     const bool graphical = button_.design().graphical && !pixmap.isNull();
     setText(qtext(caption_));
+    // The key a screen reader tells (a new text clears it); its window
+    // takes the key press itself and presses the button as a click does.
+    if (const QList<QKeySequence> keys = keysOf(button_); !keys.isEmpty())
+      setShortcut(keys.front());
+    // A button without a caption is called by its command.
+    const ui::ButtonDesign& design = button_.design();
+    setAccessibleName(spoken(qtext(!caption_.empty()        ? caption_
+                                   : !design.spoken.empty() ? design.spoken
+                                                            : design.tooltip)));
+    // The rules' tooltip describes the button, where it says more than its name.
+    const QString tip = qtext(design.tooltip);
+    setAccessibleDescription(spoken(tip) == accessibleName() ? QString() : tip);
     setIcon(graphical ? QIcon(pixmap) : QIcon());
     if (graphical) setIconSize(pixmap.deviceIndependentSize().toSize());
     setToolButtonStyle(!graphical         ? Qt::ToolButtonTextOnly
@@ -181,6 +227,8 @@ FrameView::FrameView(ui::Frame& frame, QWidget* parent) : QWidget(parent), frame
 void FrameView::sync() {
   if (caption_ != frame_.caption()) {
     caption_ = frame_.caption();
+    // A group reads by its caption ("兵士数決定" around its buttons).
+    setAccessibleName(spoken(qtext(caption_)));
     update();
   }
   setVisibleIfChanged(this, frame_.visible());

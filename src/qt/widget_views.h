@@ -24,6 +24,10 @@ class View {
 };
 
 QRect pixels(const ui::Rect& twips);
+// A caption as a screen reader should read it.
+QString spoken(const QString& text);
+// The caption of a label, button or frame; empty for other widgets.
+std::string captionOf(const ui::Widget& widget);
 QColor colorOf(const ui::Color& color);
 
 class LabelView : public QLabel, public View {

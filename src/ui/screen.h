@@ -36,6 +36,10 @@ struct ScreenDesign {
   // Its window carries the game's menu (help, saving, the chronicle) and the
   // menu's keys.
   bool menu = false;
+  // What a screen reader calls its window; the title stays as it is.
+  std::string spoken;
+  // The widget any key presses as a click (the opening's click area), or empty.
+  std::string anyKey;
 };
 
 class Screen {
@@ -49,6 +53,10 @@ class Screen {
   virtual void Form_Unload() {}
   // What closing the window by its frame means for a screen with CloseBox::Cancel.
   virtual void cancel() {}
+  // On a screen with a map of territories: the button of the territory
+  // chosen, and of the territory whose step is running; null for none.
+  virtual const Widget* chosenTerritory() const { return nullptr; }
+  virtual const Widget* stepTerritory() const { return nullptr; }
 
   const std::string& name() const { return name_; }
   const ScreenDesign& design() const { return design_; }

@@ -101,6 +101,11 @@ struct LabelDesign {
   bool border = false;
   bool visible = true;
   Frame* in = nullptr;
+  // The label or frame whose caption names this value for a screen reader
+  // ("商業価値" before "110").
+  const Widget* heading = nullptr;
+  // Every change is read out as it happens (the status line).
+  bool announced = false;
 };
 
 class Label : public Widget {
@@ -140,6 +145,17 @@ struct ButtonDesign {
   // Graphical buttons show their picture above the caption.
   bool graphical = false;
   Frame* in = nullptr;
+  // The keys that press it as a click does: Enter for the window's default
+  // button, Esc for its cancel, and keys of its own ("E", "Ctrl+Q", or
+  // "Up; Right" for two).
+  bool isDefault = false;
+  bool isCancel = false;
+  std::string keys;
+  // A place on a map: the arrow keys move among the places of a window.
+  bool place = false;
+  // What a screen reader calls a button without a caption; its tooltip
+  // when empty.
+  std::string spoken;
 };
 
 class Button : public Widget {

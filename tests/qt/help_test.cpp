@@ -12,6 +12,7 @@
 #include "qt/help_window.h"
 #include "qt/qt_desktop.h"
 #include "screens/program.h"
+#include "support/desktop_game.h"
 #include "world/nation_sets.h"
 
 namespace {
@@ -41,10 +42,8 @@ int helpWindows() {
 }
 
 TEST_F(Help, F1OnAGameWindowOpensOneHelpWindow) {
-  Program program;
-  qtview::QtDesktop desktop(program, false);
-  desktop.start();
-  QWidget* op1 = desktop.window("op1");
+  DesktopOpening opening;
+  QWidget* op1 = opening.desktop.window("op1");
   ASSERT_NE(op1, nullptr);
   EXPECT_EQ(qtview::HelpWindow::current(), nullptr);
 
@@ -55,7 +54,7 @@ TEST_F(Help, F1OnAGameWindowOpensOneHelpWindow) {
   EXPECT_FALSE(help->isModal());
   EXPECT_EQ(help->windowTitle(), "ヘルプ");
   // F1 is the help's alone: the opening does not take it for a click.
-  EXPECT_TRUE(program.op1.shown());
+  EXPECT_TRUE(opening.program.op1.shown());
 
   // A second request raises the same window.
   pressF1(op1);

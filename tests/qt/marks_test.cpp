@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QMouseEvent>
 
-#include "qt/map_marks.h"
 #include "support/desktop_game.h"
 
 namespace {
@@ -67,22 +66,32 @@ TEST(Marks, TheMovementRingsTheChosenDestination) {
   EXPECT_FALSE(near(leftOf(*ma6, movement.x(24)), kRed));
 }
 
-TEST(Marks, ACaptionNamesATerritoryButtonOnlyByAWholeIndex) {
+TEST(Marks, TheMapsAnswerTheirTerritoriesByAWholeIndex) {
   Program program;
-  const ui::Screen& ma3 = program.ma3();
-  const struct {
-    const char* caption;
-    const ui::Widget* button;
-  } cases[] = {{"11", &program.ma3().s(11)},
-               {" 0", &program.ma3().s(0)},
-               {"34", &program.ma3().s(34)},
-               {"", nullptr},
-               {"35", nullptr},
-               {"-1", nullptr},
-               {"1e300", nullptr},
-               {"abc", &program.ma3().s(0)}};
-  for (const auto& c : cases)
-    EXPECT_EQ(qtview::territoryButton(ma3, "s", c.caption), c.button) << c.caption;
+  program.run([&] {
+    program.ma1().count1.setCaption("12");
+    // The player's nation rules every territory, so every destination is offered.
+    for (int i = 0; i < 35; ++i) program.da2().m(i).setCaption(program.ma1().mm.caption());
+    AttackSetup& ma3 = program.ma3();
+    MovementScreen& ma6 = program.ma6();
+    EXPECT_EQ(ma3.stepTerritory(), &ma3.s(12));
+    const struct {
+      const char* caption;
+      int territory;  // -1 for none
+    } cases[] = {{"11", 11}, {" 0", 0},  {"34", 34},    {"", -1},
+                 {"35", -1}, {"-1", -1}, {"1e300", -1}, {"abc", 0}};
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.caption);
+      ma3.Label10.setCaption(c.caption);
+      ma6.Label1.setCaption(c.caption);
+      EXPECT_EQ(ma3.chosenTerritory(), c.territory < 0 ? nullptr : &ma3.s(c.territory));
+      EXPECT_EQ(ma6.chosenTerritory(), c.territory < 0 ? nullptr : &ma6.x(c.territory));
+      // A screen without a map chooses nothing.
+      EXPECT_EQ(program.ma1().chosenTerritory(), nullptr);
+    }
+    program.ma1().count1.setCaption("35");
+    EXPECT_EQ(ma3.stepTerritory(), nullptr);
+  });
 }
 
 }  // namespace

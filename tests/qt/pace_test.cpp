@@ -9,6 +9,7 @@
 
 #include "qt/qt_desktop.h"
 #include "screens/program.h"
+#include "support/desktop_game.h"
 #include "support/tiny_program.h"
 
 namespace {
@@ -118,9 +119,9 @@ TEST(Pace, WithNothingDueTheTimerStops) {
 }
 
 TEST(Pace, PlusAndMinusStepThePaceOnAnyWindowAndTheMainTitleShowsIt) {
-  Program program;
-  qtview::QtDesktop desktop(program, false);
-  desktop.start();
+  DesktopOpening opening;
+  Program& program = opening.program;
+  qtview::QtDesktop& desktop = opening.desktop;
   QWidget* op1 = desktop.window("op1");
   ASSERT_NE(op1, nullptr);
   // On the opening any key is a click, but not the pace's.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <stdexcept>
 
 #include "qt/qt_desktop.h"
 #include "screens/program.h"
@@ -90,6 +91,42 @@ TEST(Windows, TheAttackMapsButtonsLieAboveItsPictureAndLines) {
   ASSERT_NE(ma3, nullptr);
   pressAt(ma3, ma3->viewOf(program.ma3().s(11)));
   EXPECT_EQ(program.ma3().Label10.caption(), "11");
+}
+
+}  // namespace
+
+namespace {
+
+// A screen whose button fails, as a handler of the game may.
+class Failing : public ui::Screen {
+ public:
+  explicit Failing(ui::Desktop& desktop) : ui::Screen(desktop, "bad", {}) {}
+  ui::Label said{this, "said", {.caption = "before"}};
+  ui::Button go{this, "go", {.caption = "go"}, [this] {
+                  said.setCaption("after");
+                  throw std::runtime_error("no element 40 in d(0..34)");
+                }};
+};
+
+class FailingProgram : public ui::Desktop {
+ public:
+  void start() override { bad.show(); }
+  ui::Slot<Failing, FailingProgram> bad{*this, "bad"};
+};
+
+TEST(Windows, AFailedHandlerIsLoggedByItsNameAndTheGameGoesOn) {
+  FailingProgram program;
+  qtview::QtDesktop desktop(program, false);
+  desktop.start();
+  qtview::ScreenWindow* bad = desktop.window("bad");
+  ASSERT_NE(bad, nullptr);
+  testing::internal::CaptureStderr();
+  qobject_cast<QAbstractButton*>(bad->viewOf(program.bad().go))->click();
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "gunsei: bad.go_Click: no element 40 in d(0..34)\n");
+  // What the handler did before it failed is shown, and the window stays.
+  EXPECT_EQ(desktop.window("bad"), bad);
+  EXPECT_EQ(qobject_cast<QLabel*>(bad->viewOf(program.bad().said))->text(), "after");
 }
 
 }  // namespace

@@ -1,12 +1,30 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The game on a desktop whose clock stands still, at the player's step of the
-// territory after `before` for nation `nation`: the start of the Qt tests that
-// play a step through the windows.
+// The game on a desktop whose clock stands still: from its opening, or at the
+// player's step of the territory after `before` for nation `nation`, the start
+// of the Qt tests that play a step through the windows.
+
+#include <QCoreApplication>
+#include <QKeyEvent>
 
 #include "qt/qt_desktop.h"
 #include "screens/program.h"
+
+// A key pressed on the window of a shown screen, as the player presses it.
+inline void pressKey(QWidget* window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                     bool repeat = false) {
+  QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), repeat);
+  QCoreApplication::sendEvent(window, &event);
+}
+
+// The opening as the program starts it.
+struct DesktopOpening {
+  Program program;
+  qtview::QtDesktop desktop{program, false};
+
+  DesktopOpening() { desktop.start(); }
+};
 
 struct DesktopGame {
   Program program;

@@ -85,7 +85,8 @@ void floorAt(ui::Label& value, const char* floor) {
 }  // namespace
 
 BattleScreen::BattleScreen(Program& program)
-    : ui::Screen(program, "ma2", {.title = "Form1", .close = ui::CloseBox::Refuse}),
+    : ui::Screen(program, "ma2",
+                 {.title = "Form1", .close = ui::CloseBox::Refuse, .spoken = "戦闘"}),
       program_(program) {}
 
 BattleScreen::Roles BattleScreen::roles(bool attackerActs) {
@@ -517,11 +518,12 @@ ui::LabelDesign BattleScreen::heading(int top, const char* caption) {
 }
 
 ui::LabelDesign BattleScreen::side(ui::Frame* frame, int left, int top, int width,
-                                   const char* caption) {
+                                   const char* caption, const ui::Label* heading) {
   return {.at = {120 + left, top + 120, width, 255},
           .caption = caption,
           .font = {ui::kGothic, 11.25},
-          .in = frame};
+          .in = frame,
+          .heading = heading};
 }
 
 ui::LabelDesign BattleScreen::speech(int left) {
@@ -537,7 +539,9 @@ ui::ButtonDesign BattleScreen::command(ui::Frame* frame, int place, const char* 
           .font = {ui::kBrush, 11.25},
           .enabled = false,
           .graphical = true,
-          .in = frame};
+          .in = frame,
+          // Both rows answer to 1 to 5: only the player's row is ever enabled.
+          .keys = std::to_string(place + 1)};
 }
 
 ui::LabelDesign BattleScreen::state(const char* caption) {

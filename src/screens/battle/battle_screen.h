@@ -75,25 +75,28 @@ class BattleScreen : public ui::Screen {
                      .font = {ui::kGothic, 12, true},
                      .fore = {ui::kRed},
                      .align = ui::Align::Center,
-                     .in = &Frame10}};
+                     .in = &Frame10,
+                     .heading = &Frame10}};
 
   // The attacker's side.
   ui::Frame Frame7{this, "Frame7", {.at = {480, 4680, 3975, 1095}}};
   ui::Label Label1{this, "Label1", side(&Frame7, 0, 60, 1095, "攻 撃 側")};
-  ui::Label Label9{this, "Label9", side(&Frame7, 1320, 60, 2415, "")};  // the attacker's nation
+  ui::Label Label9{this, "Label9",
+                   side(&Frame7, 1320, 60, 2415, "", &Label1)};  // the attacker's nation
   ui::Label Label3{this, "Label3", side(&Frame7, 0, 360, 1095, "武 装 度")};
-  ui::Label Label8{this, "Label8", side(&Frame7, 1320, 360, 1215, "200")};  // armament
+  ui::Label Label8{this, "Label8", side(&Frame7, 1320, 360, 1215, "200", &Label3)};  // armament
   ui::Label Label5{this, "Label5", side(&Frame7, 0, 660, 1095, "兵 士 数")};
-  ui::Label Label7{this, "Label7", side(&Frame7, 1320, 660, 1215, "100")};  // soldiers
+  ui::Label Label7{this, "Label7", side(&Frame7, 1320, 660, 1215, "100", &Label5)};  // soldiers
 
   // The defender's side.
   ui::Frame Frame8{this, "Frame8", {.at = {7080, 4680, 3975, 1095}}};
   ui::Label Label2{this, "Label2", side(&Frame8, 0, 60, 1095, "守 備 側")};
-  ui::Label Label12{this, "Label12", side(&Frame8, 1320, 60, 2415, "")};  // the defender's nation
+  ui::Label Label12{this, "Label12",
+                    side(&Frame8, 1320, 60, 2415, "", &Label2)};  // the defender's nation
   ui::Label Label4{this, "Label4", side(&Frame8, 0, 360, 1095, "武 装 度")};
-  ui::Label Label11{this, "Label11", side(&Frame8, 1320, 360, 1215, "120")};  // armament
+  ui::Label Label11{this, "Label11", side(&Frame8, 1320, 360, 1215, "120", &Label4)};  // armament
   ui::Label Label6{this, "Label6", side(&Frame8, 0, 660, 1095, "兵 士 数")};
-  ui::Label Label10{this, "Label10", side(&Frame8, 1320, 660, 1215, "200")};  // soldiers
+  ui::Label Label10{this, "Label10", side(&Frame8, 1320, 660, 1215, "200", &Label6)};  // soldiers
 
   // The commanders' speech boxes.
   ui::Shape Shape1{
@@ -230,7 +233,8 @@ class BattleScreen : public ui::Screen {
   void leaveAttackBattle();
 
   ui::LabelDesign heading(int top, const char* caption);
-  ui::LabelDesign side(ui::Frame* frame, int left, int top, int width, const char* caption);
+  ui::LabelDesign side(ui::Frame* frame, int left, int top, int width, const char* caption,
+                       const ui::Label* heading = nullptr);
   ui::LabelDesign speech(int left);
   ui::ButtonDesign command(ui::Frame* frame, int place, const char* picture, const char* caption,
                            const char* tooltip);

@@ -46,7 +46,10 @@ constexpr fade::Step kClosing[] = {
 EndingScreen::EndingScreen(Program& program)
     // The window cannot be closed from its frame: the ending runs its minute.
     : ui::Screen(program, "en1",
-                 {.title = "Form1", .background = fade::kBlack, .close = ui::CloseBox::Refuse}),
+                 {.title = "Form1",
+                  .background = fade::kBlack,
+                  .close = ui::CloseBox::Refuse,
+                  .spoken = "エンディング"}),
       program_(program) {}
 
 void EndingScreen::Timer1_Timer() {

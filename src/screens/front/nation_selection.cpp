@@ -5,7 +5,8 @@
 #include "ui/convert.h"
 
 NationSelection::NationSelection(Program& program)
-    : ui::Screen(program, "op2", {.title = "Form1", .background = ui::Color{ui::kBlack}}),
+    : ui::Screen(program, "op2",
+                 {.title = "Form1", .background = ui::Color{ui::kBlack}, .spoken = "国の選択"}),
       program_(program) {}
 
 void NationSelection::Command1_Click() {

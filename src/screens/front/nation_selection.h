@@ -34,21 +34,24 @@ class NationSelection : public ui::Screen {
                       {.at = {7560, 3360, 495, 495},
                        .tooltip = "上へ",
                        .picture = "op2.Command1",
-                       .graphical = true},
+                       .graphical = true,
+                       .keys = "Up; Right"},
                       [this] { Command1_Click(); }};
   ui::Button Command2{this,
                       "Command2",
                       {.at = {7560, 4560, 495, 495},
                        .tooltip = "下へ",
                        .picture = "op2.Command2",
-                       .graphical = true},
+                       .graphical = true,
+                       .keys = "Down; Left"},
                       [this] { Command2_Click(); }};
   ui::Button Command3{this,
                       "Command3",
                       {.at = {8280, 3960, 495, 495},
                        .tooltip = "ゲームスタートへ",
                        .picture = "op2.Command3",
-                       .graphical = true},
+                       .graphical = true,
+                       .isDefault = true},
                       [this] { Command3_Click(); }};
   // Redraws the name and portrait of the chosen nation.
   ui::Timer Timer1{this, "Timer1", {.interval = 100}, [this] { Timer1_Timer(); }};

@@ -57,7 +57,11 @@ constexpr fade::Step kPrologue[] = {
 }  // namespace
 
 OpeningScreen::OpeningScreen(Program& program)
-    : ui::Screen(program, "op1", {.title = "Form1", .background = fade::kBlack}),
+    : ui::Screen(program, "op1",
+                 {.title = "Form1",
+                  .background = fade::kBlack,
+                  .spoken = "オープニング",
+                  .anyKey = "Image1"}),
       program_(program) {}
 
 void OpeningScreen::Image1_Click() {

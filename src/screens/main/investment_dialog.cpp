@@ -54,7 +54,8 @@ InvestmentDialog::InvestmentDialog(Program& program)
                  {.width = 2775,
                   .height = 2310,
                   .background = ui::Color{12632256},
-                  .close = ui::CloseBox::Cancel}),
+                  .close = ui::CloseBox::Cancel,
+                  .spoken = "投資"}),
       program_(program) {}
 
 int InvestmentDialog::territory() const {

@@ -27,44 +27,47 @@ class InvestmentDialog : public ui::Screen {
   ui::Label Label2{
       this, "Label2", {.at = {480, 480, 1215, 255}, .caption = "現在商業価値", .in = &Frame1}};
   // The current value.
-  ui::Label Label3{this, "Label3", {.at = {1800, 480, 615, 255}, .caption = "120", .in = &Frame1}};
+  ui::Label Label3{
+      this,
+      "Label3",
+      {.at = {1800, 480, 615, 255}, .caption = "120", .in = &Frame1, .heading = &Label2}};
   // The chosen amount; empty until one is chosen.
   ui::Label Label4{
       this, "Label4", {.at = {840, 720, 1095, 255}, .align = ui::Align::Center, .in = &Frame1}};
-  ui::Button Command1{
-      this, "Command1", {.at = {90, 960, 855, 375}, .caption = "100", .in = &Frame1}, [this] {
-        Command1_Click();
-      }};
-  ui::Button Command2{
-      this, "Command2", {.at = {960, 960, 855, 375}, .caption = "300", .in = &Frame1}, [this] {
-        Command2_Click();
-      }};
-  ui::Button Command3{
-      this, "Command3", {.at = {1830, 960, 855, 375}, .caption = "500", .in = &Frame1}, [this] {
-        Command3_Click();
-      }};
-  ui::Button Command4{
-      this, "Command4", {.at = {90, 1320, 855, 375}, .caption = "1000", .in = &Frame1}, [this] {
-        Command4_Click();
-      }};
-  ui::Button Command5{
-      this, "Command5", {.at = {960, 1320, 855, 375}, .caption = "2000", .in = &Frame1}, [this] {
-        Command5_Click();
-      }};
-  ui::Button Command6{
-      this, "Command6", {.at = {1830, 1320, 855, 375}, .caption = "4000", .in = &Frame1}, [this] {
-        Command6_Click();
-      }};
+  ui::Button Command1{this,
+                      "Command1",
+                      {.at = {90, 960, 855, 375}, .caption = "100", .in = &Frame1, .keys = "1"},
+                      [this] { Command1_Click(); }};
+  ui::Button Command2{this,
+                      "Command2",
+                      {.at = {960, 960, 855, 375}, .caption = "300", .in = &Frame1, .keys = "2"},
+                      [this] { Command2_Click(); }};
+  ui::Button Command3{this,
+                      "Command3",
+                      {.at = {1830, 960, 855, 375}, .caption = "500", .in = &Frame1, .keys = "3"},
+                      [this] { Command3_Click(); }};
+  ui::Button Command4{this,
+                      "Command4",
+                      {.at = {90, 1320, 855, 375}, .caption = "1000", .in = &Frame1, .keys = "4"},
+                      [this] { Command4_Click(); }};
+  ui::Button Command5{this,
+                      "Command5",
+                      {.at = {960, 1320, 855, 375}, .caption = "2000", .in = &Frame1, .keys = "5"},
+                      [this] { Command5_Click(); }};
+  ui::Button Command6{this,
+                      "Command6",
+                      {.at = {1830, 1320, 855, 375}, .caption = "4000", .in = &Frame1, .keys = "6"},
+                      [this] { Command6_Click(); }};
   // Execute.
-  ui::Button Command8{
-      this, "Command8", {.at = {120, 1920, 1215, 255}, .caption = "実      行"}, [this] {
-        Command8_Click();
-      }};
+  ui::Button Command8{this,
+                      "Command8",
+                      {.at = {120, 1920, 1215, 255}, .caption = "実      行", .isDefault = true},
+                      [this] { Command8_Click(); }};
   // Cancel.
-  ui::Button Command7{
-      this, "Command7", {.at = {1440, 1920, 1215, 255}, .caption = "キャンセル"}, [this] {
-        Command7_Click();
-      }};
+  ui::Button Command7{this,
+                      "Command7",
+                      {.at = {1440, 1920, 1215, 255}, .caption = "キャンセル", .isCancel = true},
+                      [this] { Command7_Click(); }};
 
  private:
   void Command1_Click();

@@ -44,7 +44,11 @@ constexpr int kFebruaryDraws[] = {12, 16, 18, 20, 33, 34};
 }  // namespace
 
 MainScreen::MainScreen(Program& program)
-    : ui::Screen(program, "ma1", {.title = "Form1", .background = ui::Color{14737632}, .menu = true}),
+    : ui::Screen(program, "ma1",
+                 {.title = "Form1",
+                  .background = ui::Color{14737632},
+                  .menu = true,
+                  .spoken = "群星の年代記"}),
       program_(program) {}
 
 void MainScreen::viewRegion(int region) {
@@ -205,8 +209,11 @@ ui::LabelDesign MainScreen::heading(int row, const char* caption) {
       .at = {240, row, 1440, 300}, .caption = caption, .font = {ui::kGothic, 12}, .in = &Frame4};
 }
 
-ui::LabelDesign MainScreen::value(int row) {
-  return {.at = {1920, row, 1800, 345}, .font = {ui::kGothic, 14.25}, .in = &Frame4};
+ui::LabelDesign MainScreen::value(int row, const ui::Label* heading) {
+  return {.at = {1920, row, 1800, 345},
+          .font = {ui::kGothic, 14.25},
+          .in = &Frame4,
+          .heading = heading};
 }
 
 ui::LabelDesign MainScreen::calendar(int left, int width, const char* caption, ui::Align align) {
@@ -218,14 +225,15 @@ ui::LabelDesign MainScreen::calendar(int left, int width, const char* caption, u
 }
 
 ui::ButtonDesign MainScreen::command(const char* picture, int left, int top, const char* caption,
-                                     const char* tooltip) {
+                                     const char* tooltip, const char* key) {
   return {.at = {left, top, 975, 855},
           .caption = caption,
           .tooltip = tooltip,
           .picture = picture,
           .enabled = false,
           .graphical = true,
-          .in = &Frame3};
+          .in = &Frame3,
+          .keys = key};
 }
 
 ui::LabelDesign MainScreen::regionName(int left, int top, int width, const char* caption) {

@@ -56,27 +56,31 @@ class MainScreen : public ui::Screen {
                      .font = {ui::kGothic, 12},
                      .in = &Frame4}};
   // The ruling nation: its name and portrait.
-  ui::Label Label11{
-      this, "Label11", {.at = {1440, 1080, 2415, 255}, .font = {ui::kGothic, 12}, .in = &Frame4}};
+  ui::Label Label11{this,
+                    "Label11",
+                    {.at = {1440, 1080, 2415, 255},
+                     .font = {ui::kGothic, 12},
+                     .in = &Frame4,
+                     .heading = &Label15}};
   ui::Frame Frame5{this, "Frame5", {.at = {1200, 1440, 1695, 1935}, .in = &Frame4}};
   ui::Image Image11{
       this, "Image11", {.at = {120, 210, 1455, 1620}, .stretch = true, .in = &Frame5}};
   ui::Label Label17{this, "Label17", heading(3840, "商業価値")};
-  ui::Label Label18{this, "Label18", value(3840)};  // commerce
+  ui::Label Label18{this, "Label18", value(3840, &Label17)};  // commerce
   ui::Label Label19{this, "Label19", heading(4320, "農業価値")};
-  ui::Label Label20{this, "Label20", value(4320)};  // agriculture
+  ui::Label Label20{this, "Label20", value(4320, &Label19)};  // agriculture
   ui::Label Label21{this, "Label21", heading(4800, "港 価 値")};
-  ui::Label Label22{this, "Label22", value(4800)};  // port
+  ui::Label Label22{this, "Label22", value(4800, &Label21)};  // port
   ui::Label Label23{this, "Label23", heading(5280, "城 価 値")};
-  ui::Label Label24{this, "Label24", value(5280)};  // castle
+  ui::Label Label24{this, "Label24", value(5280, &Label23)};  // castle
   ui::Label Label25{this, "Label25", heading(5760, "武     装 ")};
-  ui::Label Label26{this, "Label26", value(5760)};  // armament
+  ui::Label Label26{this, "Label26", value(5760, &Label25)};  // armament
   ui::Label Label27{this, "Label27", heading(6240, "民忠誠度")};
-  ui::Label Label28{this, "Label28", value(6240)};  // loyalty
+  ui::Label Label28{this, "Label28", value(6240, &Label27)};  // loyalty
   ui::Label Label29{this, "Label29", heading(6720, "資      金")};
-  ui::Label Label31{this, "Label31", value(6720)};  // funds
+  ui::Label Label31{this, "Label31", value(6720, &Label29)};  // funds
   ui::Label Label30{this, "Label30", heading(7200, "兵 士 数")};
-  ui::Label Label32{this, "Label32", value(7200)};  // soldiers
+  ui::Label Label32{this, "Label32", value(7200, &Label30)};  // soldiers
 
   ui::Frame Frame6{this, "Frame6", {.at = {120, 7800, 3975, 735}, .in = &Frame3}};
   // Status line: the newest message of the game; nothing clears it.
@@ -86,7 +90,8 @@ class MainScreen : public ui::Screen {
                      .caption = "群星の年代記",
                      .font = {ui::kGothic, 9.75},
                      .fore = {ui::kRed},
-                     .in = &Frame6}};
+                     .in = &Frame6,
+                     .announced = true}};
 
   // The calendar: year, "年", month, "月".
   ui::Label Label10{this, "Label10", calendar(4320, 660, "1230", ui::Align::Right)};
@@ -96,37 +101,40 @@ class MainScreen : public ui::Screen {
 
   // The commands, two columns of graphical buttons.
   ui::Button Command1{this, "Command1",
-                      command("ma1.Command1", 4200, 480, "商業投資", "商業を盛んにさせます"),
+                      command("ma1.Command1", 4200, 480, "商業投資", "商業を盛んにさせます", "C"),
                       [this] { Command1_Click(); }};
   ui::Button Command2{this, "Command2",
-                      command("ma1.Command2", 5280, 480, "農業投資", "農業を盛んにさせます"),
+                      command("ma1.Command2", 5280, 480, "農業投資", "農業を盛んにさせます", "F"),
                       [this] { Command2_Click(); }};
   ui::Button Command3{
       this, "Command3",
-      command("ma1.Command3", 4200, 1440, "港 投 資", "港に投資して交易を盛んにさせます"),
+      command("ma1.Command3", 4200, 1440, "港 投 資", "港に投資して交易を盛んにさせます", "P"),
       [this] { Command3_Click(); }};
   ui::Button Command4{this, "Command4",
-                      command("ma1.Command4", 5280, 1440, "城 投 資", "城の守りを固めます"),
+                      command("ma1.Command4", 5280, 1440, "城 投 資", "城の守りを固めます", "K"),
                       [this] { Command4_Click(); }};
-  ui::Button Command5{this, "Command5",
-                      command("ma1.Command5", 4200, 2400, "武装投資", "兵士の攻撃力をあげます"),
-                      [this] { Command5_Click(); }};
+  ui::Button Command5{
+      this, "Command5",
+      command("ma1.Command5", 4200, 2400, "武装投資", "兵士の攻撃力をあげます", "A"),
+      [this] { Command5_Click(); }};
   ui::Button Command6{this, "Command6",
-                      command("ma1.Command6", 5280, 2400, "民 投 資", "民にお金を与えます"),
+                      command("ma1.Command6", 5280, 2400, "民 投 資", "民にお金を与えます", "G"),
                       [this] { Command6_Click(); }};
-  ui::Button Command7{this, "Command7",
-                      command("ma1.Command7", 4200, 3360, "軍事行動", "他国へ侵略を開始します"),
-                      [this] { Command7_Click(); }};
+  ui::Button Command7{
+      this, "Command7",
+      command("ma1.Command7", 4200, 3360, "軍事行動", "他国へ侵略を開始します", "W"),
+      [this] { Command7_Click(); }};
   // Hidden and without effect; switched on and off with the others.
   ui::Button Command8{
       this,
       "Command8",
       {.at = {5280, 6240, 375, 180}, .caption = "Command8", .visible = false, .in = &Frame3}};
-  ui::Button Command9{this, "Command9",
-                      command("ma1.Command9", 4200, 6240, "ターン終了", "このターンは何もしません"),
-                      [this] { Command9_Click(); }};
+  ui::Button Command9{
+      this, "Command9",
+      command("ma1.Command9", 4200, 6240, "ターン終了", "このターンは何もしません", "E"),
+      [this] { Command9_Click(); }};
   ui::Button Command10{this, "Command10",
-                       command("ma1.Command10", 5280, 3360, "兵士徴兵", "兵士を雇い入れます"),
+                       command("ma1.Command10", 5280, 3360, "兵士徴兵", "兵士を雇い入れます", "R"),
                        [this] { Command10_Click(); }};
   // Quit: a picture instead of a caption, and the one command open at the start.
   ui::Button Command11{this,
@@ -135,23 +143,25 @@ class MainScreen : public ui::Screen {
                         .tooltip = "群星の年代記を終了します",
                         .picture = "ma1.Command11",
                         .graphical = true,
-                        .in = &Frame3},
+                        .in = &Frame3,
+                        .keys = "Ctrl+Q",
+                        .spoken = "終了"},
                        [this] { Command11_Click(); }};
   ui::Button Command12{
       this, "Command12",
-      command("ma1.Command12", 4200, 5280, "略    奪", "自国の町よりお金を略奪します"),
+      command("ma1.Command12", 4200, 5280, "略    奪", "自国の町よりお金を略奪します", "L"),
       [this] { Command12_Click(); }};
   ui::Button Command13{
       this, "Command13",
-      command("ma1.Command13", 5280, 4320, "狩     猟", "森や海に出て狩猟を行います"),
+      command("ma1.Command13", 5280, 4320, "狩     猟", "森や海に出て狩猟を行います", "H"),
       [this] { Command13_Click(); }};
   ui::Button Command14{
       this, "Command14",
-      command("ma1.Command14", 4200, 4320, "移     動", "兵士や武装を移動させます"),
+      command("ma1.Command14", 4200, 4320, "移     動", "兵士や武装を移動させます", "M"),
       [this] { Command14_Click(); }};
   ui::Button Command15{
       this, "Command15",
-      command("ma1.Command15", 5280, 5280, "布教活動", "布教活動を行い民衆の支持を得ます"),
+      command("ma1.Command15", 5280, 5280, "布教活動", "布教活動を行い民衆の支持を得ます", "B"),
       [this] { Command15_Click(); }};
 
   // The map: region names and invisible click areas over the continent.
@@ -240,10 +250,10 @@ class MainScreen : public ui::Screen {
   void closeMonth();
 
   ui::LabelDesign heading(int row, const char* caption);
-  ui::LabelDesign value(int row);
+  ui::LabelDesign value(int row, const ui::Label* heading);
   ui::LabelDesign calendar(int left, int width, const char* caption, ui::Align align);
   ui::ButtonDesign command(const char* picture, int left, int top, const char* caption,
-                           const char* tooltip);
+                           const char* tooltip, const char* key);
   ui::LabelDesign regionName(int left, int top, int width, const char* caption);
   ui::ImageDesign area(int left, int top, int width, int height);
   ui::LabelDesign state(const char* caption);

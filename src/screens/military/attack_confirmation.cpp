@@ -18,7 +18,9 @@ constexpr ui::Color kBlackBack{ui::kBlack};
 
 AttackConfirmation::AttackConfirmation(Program& program)
     : ui::Screen(program, "ma4",
-                 {.background = ui::Color{ui::kBlack}, .close = ui::CloseBox::Cancel}),
+                 {.background = ui::Color{ui::kBlack},
+                  .close = ui::CloseBox::Cancel,
+                  .spoken = "攻撃の確認"}),
       program_(program) {}
 
 ui::FrameDesign AttackConfirmation::side(int left) {
@@ -52,8 +54,12 @@ ui::LabelDesign AttackConfirmation::heading(int top, const char* caption, ui::Fr
   return whiteText({120, top, 4080, 330}, caption, {ui::kGothic, 12}, in);
 }
 
-ui::LabelDesign AttackConfirmation::value(int top, const char* caption, ui::Frame* in) {
-  return whiteText({120, top + 360, 4080, 420}, caption, {ui::kGothic, 14.25, true}, in);
+ui::LabelDesign AttackConfirmation::value(int top, const char* caption, ui::Frame* in,
+                                          const ui::Label* heading) {
+  ui::LabelDesign design =
+      whiteText({120, top + 360, 4080, 420}, caption, {ui::kGothic, 14.25, true}, in);
+  design.heading = heading;
+  return design;
 }
 
 int AttackConfirmation::target() const {

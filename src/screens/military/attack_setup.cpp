@@ -48,7 +48,8 @@ constexpr const char* kArmamentError = "武装エラー";
 }  // namespace
 
 AttackSetup::AttackSetup(Program& program)
-    : ui::Screen(program, "ma3", {.close = ui::CloseBox::Cancel}), program_(program) {
+    : ui::Screen(program, "ma3", {.close = ui::CloseBox::Cancel, .spoken = "軍事行動"}),
+      program_(program) {
   // The red roads between neighbours run from button centre to button centre,
   // over the map and under the buttons.
   int number = 0;
@@ -72,7 +73,8 @@ AttackSetup::AttackSetup(Program& program)
                          .picture = "ma3.s" + std::to_string(i),
                          .enabled = false,
                          .graphical = true,
-                         .in = &Frame3},
+                         .in = &Frame3,
+                         .place = true},
         [this, i] { s_Click(i); }));
   }
 }
@@ -81,12 +83,13 @@ ui::LabelDesign AttackSetup::available(int top, const char* caption, ui::Frame* 
   return {.at = {180, top, 1440, 300}, .caption = caption, .font = {ui::kGothic, 11.25}, .in = in};
 }
 
-ui::LabelDesign AttackSetup::availableValue(int top, ui::Frame* in) {
+ui::LabelDesign AttackSetup::availableValue(int top, ui::Frame* in, const ui::Label* heading) {
   return {.at = {1680, top, 1200, 300},
           .caption = "0",
           .font = {ui::kGothic, 11.25, true},
           .align = ui::Align::Right,
-          .in = in};
+          .in = in,
+          .heading = heading};
 }
 
 ui::LabelDesign AttackSetup::amount(ui::Frame* in) {
@@ -96,7 +99,8 @@ ui::LabelDesign AttackSetup::amount(ui::Frame* in) {
           .back = {ui::kWhite},
           .align = ui::Align::Center,
           .border = true,
-          .in = in};
+          .in = in,
+          .heading = in};
 }
 
 ui::ButtonDesign AttackSetup::step(int column, int row, const char* caption, ui::Frame* in) {
@@ -129,17 +133,33 @@ void AttackSetup::Form_Load() {
     if (program_.da2().m(i).caption() == player) s(i).setEnabled(false);
 }
 
+int AttackSetup::target() const {
+  // An empty caption is a choice not made yet, not territory 0.
+  if (Label10.caption().empty()) return -1;
+  return world::territoryIndex(Label10.caption());
+}
+
+const ui::Widget* AttackSetup::chosenTerritory() const {
+  const int chosen = target();
+  return chosen < 0 ? nullptr : &s(chosen);
+}
+
+const ui::Widget* AttackSetup::stepTerritory() const {
+  const MainScreen* ma1 = program_.ma1.get();
+  const int src = ma1 ? world::territoryIndex(ma1->count1.caption()) : -1;
+  return src < 0 ? nullptr : &s(src);
+}
+
 void AttackSetup::s_Click(int i) {
   if (confirming()) return;
   Label10.setCaption(i);
 }
 
 void AttackSetup::Timer1_Timer() {
-  if (Label10.caption().empty()) return;
-  const int target = world::territoryIndex(Label10.caption());
-  if (target < 0) return;
+  const int chosen = target();
+  if (chosen < 0) return;
   Command1.setEnabled(true);
-  Label11.setCaption(program_.da2().n(target).caption() + "に攻め込む");
+  Label11.setCaption(program_.da2().n(chosen).caption() + "に攻め込む");
 }
 
 void AttackSetup::add(ui::Label& amount, const ui::Label& limit, double step, const char* error) {

@@ -22,6 +22,8 @@ class AttackSetup : public ui::Screen {
 
   void Form_Load() override;
   void cancel() override { Command2_Click(); }
+  const ui::Widget* chosenTerritory() const override;
+  const ui::Widget* stepTerritory() const override;
 
   // The territory button for territory i, s0 to s34.
   ui::Button& s(int i) const { return *s_.at(static_cast<std::size_t>(i)); }
@@ -63,7 +65,7 @@ class AttackSetup : public ui::Screen {
       {.at = {8850, 1800, 3030, 2415}, .caption = "兵士数決定", .font = {ui::kGothic, 11.25}}};
   ui::Label Label5{this, "Label5", available(360, "自国兵士数", &Frame4)};
   // The running territory's soldiers as the screen opened: the limit.
-  ui::Label Label7{this, "Label7", availableValue(360, &Frame4)};
+  ui::Label Label7{this, "Label7", availableValue(360, &Frame4, &Label5)};
   // Soldiers to send.
   ui::Label Label3{this, "Label3", amount(&Frame4)};
   ui::Button Command3{this, "Command3", step(0, 0, "+10", &Frame4), [this] { Command3_Click(); }};
@@ -81,7 +83,7 @@ class AttackSetup : public ui::Screen {
       {.at = {8850, 4320, 3030, 2415}, .caption = "武装決定", .font = {ui::kGothic, 11.25}}};
   ui::Label Label6{this, "Label6", available(360, "自国武装", &Frame5)};
   // The running territory's armament as the screen opened: the limit.
-  ui::Label Label8{this, "Label8", availableValue(360, &Frame5)};
+  ui::Label Label8{this, "Label8", availableValue(360, &Frame5, &Label6)};
   // Armament to send.
   ui::Label Label4{this, "Label4", amount(&Frame5)};
   ui::Button Command9{this, "Command9", step(0, 0, "+5", &Frame5), [this] { Command9_Click(); }};
@@ -109,13 +111,16 @@ class AttackSetup : public ui::Screen {
                       {.at = {8850, 7455, 1455, 615},
                        .caption = "O  K",
                        .font = {ui::kGothic, 11.25},
-                       .enabled = false},
+                       .enabled = false,
+                       .isDefault = true},
                       [this] { Command1_Click(); }};
-  ui::Button Command2{
-      this,
-      "Command2",
-      {.at = {10425, 7455, 1455, 615}, .caption = "キャンセル", .font = {ui::kGothic, 11.25}},
-      [this] { Command2_Click(); }};
+  ui::Button Command2{this,
+                      "Command2",
+                      {.at = {10425, 7455, 1455, 615},
+                       .caption = "キャンセル",
+                       .font = {ui::kGothic, 11.25},
+                       .isCancel = true},
+                      [this] { Command2_Click(); }};
 
   // The chosen target's index as text; empty until one is chosen.
   ui::Label Label10{this, "Label10", {.visible = false}};
@@ -124,7 +129,8 @@ class AttackSetup : public ui::Screen {
 
  private:
   static ui::LabelDesign available(int top, const char* caption, ui::Frame* in);
-  static ui::LabelDesign availableValue(int top, ui::Frame* in);
+  static ui::LabelDesign availableValue(int top, ui::Frame* in, const ui::Label* heading);
+  // Headed by its group's frame.
   static ui::LabelDesign amount(ui::Frame* in);
   static ui::ButtonDesign step(int column, int row, const char* caption, ui::Frame* in);
 
@@ -148,6 +154,8 @@ class AttackSetup : public ui::Screen {
   // Adds `step` to an amount; one above the limit goes back to "0" with the
   // group's error on the error line, any other clears the line.
   void add(ui::Label& amount, const ui::Label& limit, double step, const char* error);
+  // The chosen target's index, or -1 while none is.
+  int target() const;
   // While the confirmation is open the choices hold still: it shows them,
   // and the battle it leads to reads them.
   bool confirming() const;

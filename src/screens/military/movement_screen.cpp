@@ -26,7 +26,8 @@ const std::array<const char*, world::kTerritories> kDestinations = {
 }  // namespace
 
 MovementScreen::MovementScreen(Program& program)
-    : ui::Screen(program, "ma6", {.title = "Form1", .close = ui::CloseBox::Cancel}),
+    : ui::Screen(program, "ma6",
+                 {.title = "Form1", .close = ui::CloseBox::Cancel, .spoken = "移動"}),
       program_(program) {
   for (int i = 0; i < world::kTerritories; ++i) {
     const int column = i % 2, row = i / 2;
@@ -35,7 +36,8 @@ MovementScreen::MovementScreen(Program& program)
         ui::ButtonDesign{.at = {120 + 3000 * column, 360 + 360 * row, 3015, 375},
                          .caption = kDestinations[static_cast<std::size_t>(i)],
                          .font = {ui::kGothic, 9.75},
-                         .in = &Frame1},
+                         .in = &Frame1,
+                         .place = true},
         [this, i] { x_Click(i); }));
   }
 }
@@ -97,6 +99,11 @@ int MovementScreen::destination() const {
   if (Label1.caption().empty()) return -1;
   const int dest = world::territoryIndex(Label1.caption());
   return dest >= 0 && x(dest).enabled() ? dest : -1;
+}
+
+const ui::Widget* MovementScreen::chosenTerritory() const {
+  const int dest = destination();
+  return dest < 0 ? nullptr : &x(dest);
 }
 
 void MovementScreen::Timer1_Timer() {

@@ -20,6 +20,7 @@ class MovementScreen : public ui::Screen {
 
   void Form_Load() override;
   void cancel() override;
+  const ui::Widget* chosenTerritory() const override;
 
   // The destination's name once one is chosen, the prompt until then.
   ui::Frame Frame7{this, "Frame7", {.at = {120, 120, 11760, 1335}}};
@@ -79,7 +80,8 @@ class MovementScreen : public ui::Screen {
                         .caption = "移動開始",
                         .font = {ui::kGothic, 15.75, true},
                         .enabled = false,
-                        .in = &Frame2},
+                        .in = &Frame2,
+                        .isDefault = true},
                        [this] { Command36_Click(); }};
 
   // The destination buttons x0 to x34, two columns of territory captions.

@@ -23,7 +23,8 @@ SiegeScreen::SiegeScreen(Program& program)
                   .left = 3135,
                   .top = 1830,
                   .title = "Form1",
-                  .close = ui::CloseBox::Refuse}),
+                  .close = ui::CloseBox::Refuse,
+                  .spoken = "攻城戦"}),
       program_(program) {}
 
 ui::ImageDesign SiegeScreen::portrait(ui::Frame* frame) {
@@ -42,12 +43,14 @@ ui::LabelDesign SiegeScreen::heading(ui::Frame* frame, int top, const char* capt
       .at = {240, top, 1215, 300}, .caption = caption, .font = {ui::kGothic, 11.25}, .in = frame};
 }
 
-ui::LabelDesign SiegeScreen::value(ui::Frame* frame, int top, const char* caption) {
+ui::LabelDesign SiegeScreen::value(ui::Frame* frame, int top, const char* caption,
+                                   const ui::Label* heading) {
   return {.at = {1560, top, 1575, 300},
           .caption = caption,
           .font = {ui::kGothic, 11.25, true},
           .align = ui::Align::Right,
-          .in = frame};
+          .in = frame,
+          .heading = heading};
 }
 
 void SiegeScreen::Form_Load() {

@@ -46,21 +46,22 @@ class SiegeScreen : public ui::Screen {
                     .caption = "100",
                     .font = {ui::kGothic, 14.25, true},
                     .fore = {ui::kRed},
-                    .align = ui::Align::Center}};
+                    .align = ui::Align::Center,
+                    .heading = &Label5}};
 
   // The attacking force.
   ui::Frame Frame4{this, "Frame4", {.at = {120, 2760, 3435, 1320}}};
   ui::Label Label1{this, "Label1", heading(&Frame4, 300, "兵士数")};
-  ui::Label Label7{this, "Label7", value(&Frame4, 300, "100")};  // soldiers, counting down
+  ui::Label Label7{this, "Label7", value(&Frame4, 300, "100", &Label1)};  // soldiers, counting down
   ui::Label Label2{this, "Label2", heading(&Frame4, 780, "武   装")};
-  ui::Label Label8{this, "Label8", value(&Frame4, 780, "200")};  // armament
+  ui::Label Label8{this, "Label8", value(&Frame4, 780, "200", &Label2)};  // armament
 
   // The defending garrison.
   ui::Frame Frame5{this, "Frame5", {.at = {3780, 2760, 3435, 1320}}};
   ui::Label Label3{this, "Label3", heading(&Frame5, 300, "兵士数")};
-  ui::Label Label9{this, "Label9", value(&Frame5, 300, "50")};  // soldiers, counting down
+  ui::Label Label9{this, "Label9", value(&Frame5, 300, "50", &Label3)};  // soldiers, counting down
   ui::Label Label4{this, "Label4", heading(&Frame5, 780, "武   装")};
-  ui::Label Label10{this, "Label10", value(&Frame5, 780, "230")};  // armament
+  ui::Label Label10{this, "Label10", value(&Frame5, 780, "230", &Label4)};  // armament
 
   // One siege tick.
   ui::Timer Timer1{this, "Timer1", {.interval = 400, .enabled = false}, [this] { Timer1_Timer(); }};
@@ -74,7 +75,8 @@ class SiegeScreen : public ui::Screen {
   static ui::ImageDesign portrait(ui::Frame* frame);
   static ui::LabelDesign nation(int left, const char* caption);
   static ui::LabelDesign heading(ui::Frame* frame, int top, const char* caption);
-  static ui::LabelDesign value(ui::Frame* frame, int top, const char* caption);
+  static ui::LabelDesign value(ui::Frame* frame, int top, const char* caption,
+                               const ui::Label* heading);
 
   Program& program_;
 };
