@@ -63,7 +63,7 @@ TEST(KeyboardPlay, FromTheOpeningThroughAnInvestmentAMovementAnAttackAndItsBattl
   game.press("kin", Qt::Key_1);
   game.press("kin", Qt::Key_Return);
   EXPECT_FALSE(program.kin.loaded());
-  EXPECT_EQ(ma1.Label33.caption().rfind("商業価値が", 0), 0u) << ma1.Label33.caption();
+  EXPECT_EQ(ma1.Label33.caption().text().rfind("商業価値が", 0), 0u) << ma1.Label33.caption();
   EXPECT_EQ(ui::Val(program.da3().d(invested).caption()), funds - 100);
 
   // A movement: M, a destination by the arrows, +10 soldiers, 移動開始.
