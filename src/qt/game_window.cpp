@@ -101,6 +101,17 @@ GameWindow* GameWindow::shown() {
   return nullptr;
 }
 
+bool GameWindow::event(QEvent* event) {
+  // The buttons' keys are their shortcuts only for screen readers to tell.
+  // Every key comes as a key press, so that it reaches the top layer alone
+  // and at once, never a shortcut of a button on a layer below.
+  if (event->type() == QEvent::ShortcutOverride) {
+    event->accept();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
 void GameWindow::changeEvent(QEvent* event) {
   // Title bars that Qt draws itself (Wayland without the compositor's
   // decorations) offer to maximise all the same; the window stays as it is.

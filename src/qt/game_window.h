@@ -41,6 +41,7 @@ class GameWindow : public QWidget {
   static GameWindow* shown();
 
  protected:
+  bool event(QEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

@@ -152,6 +152,20 @@ TEST(Layers, KeysReachTheTopLayerOnly) {
   EXPECT_EQ(layers(game.desktop), Names{"ma1"});
 }
 
+TEST(Layers, TheKeysOfTheButtonsBelowTheTopLayerDoNothing) {
+  DesktopGame game("9", "11");
+  Program& program = game.program;
+  game.click(program.ma1().Command1);
+  ASSERT_TRUE(program.kin.shown());
+  // E ends the step on the main screen, whose buttons stay enabled and in
+  // sight below the investment dialog; there it is no key at all.
+  ASSERT_TRUE(program.ma1().Command9.enabled());
+  type(game.desktop, Qt::Key_E);
+  QTest::qWait(200);
+  EXPECT_TRUE(program.ma1().Command9.enabled());
+  EXPECT_TRUE(program.kin.shown());
+}
+
 TEST(Layers, TheWindowCarriesTheTopScreensTitleAndCloseBox) {
   tiny::Program program;
   qtview::QtDesktop desktop(program, false);
