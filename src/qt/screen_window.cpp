@@ -87,6 +87,9 @@ ScreenWindow::ScreenWindow(ui::Screen& screen, ClickSink clicks, std::function<v
     byWidget_[widget] = view->widget();
   }
   for (QWidget* widget : windowed) widget->raise();
+  // The window takes the keys itself, also as a layer of another window:
+  // its focus mark, not Qt's focus, says which button Space presses.
+  setFocusPolicy(Qt::StrongFocus);
   marks_ = std::make_unique<MapMarks>(screen,
                                       [this](const ui::Widget& widget) { return viewOf(widget); });
   focusMark_ = new RingView(kFocusColor, this);
@@ -99,6 +102,11 @@ bool ScreenWindow::sync() {
   if (screen_.shows() == shows_) return false;
   shows_ = screen_.shows();
   return true;
+}
+
+void ScreenWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  setFocus();
 }
 
 QWidget* ScreenWindow::viewOf(const ui::Widget& widget) const {

@@ -40,6 +40,7 @@ class ScreenWindow : public QWidget {
 
  protected:
   bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   // Closing the window, or the layer, is the screen's close box.
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

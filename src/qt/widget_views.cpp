@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/widget_views.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -94,8 +93,9 @@ LabelView::LabelView(ui::Label& label, ClickSink sink, QWidget* parent)
 }
 
 void LabelView::sync() {
-  const bool changed = first_ || caption_ != label_.caption();
-  if (changed) {
+  // A screen reader hears every change of a label's text (the status line's
+  // among them) from QLabel itself.
+  if (first_ || caption_ != label_.caption()) {
     caption_ = label_.caption();
     QString rich = brushRichText(qtext(caption_), label_.design().font);
     setTextFormat(rich.isEmpty() ? Qt::PlainText : Qt::RichText);
@@ -105,10 +105,6 @@ void LabelView::sync() {
   if (const ui::Widget* heading = label_.design().heading) {
     const QString name = spoken(qtext(captionOf(*heading))) + " " + qtext(caption_);
     if (name != accessibleName()) setAccessibleName(name);
-  }
-  if (changed && !first_ && label_.design().announced) {
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
   }
   if (first_ || !(fore_ == label_.foreColor())) {
     fore_ = label_.foreColor();

@@ -104,8 +104,6 @@ struct LabelDesign {
   // The label or frame whose caption names this value for a screen reader
   // ("商業価値" before "110").
   const Widget* heading = nullptr;
-  // Every change is read out as it happens (the status line).
-  bool announced = false;
 };
 
 class Label : public Widget {

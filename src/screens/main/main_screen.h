@@ -90,8 +90,7 @@ class MainScreen : public ui::Screen {
                      .caption = "群星の年代記",
                      .font = {ui::kGothic, 9.75},
                      .fore = {ui::kRed},
-                     .in = &Frame6,
-                     .announced = true}};
+                     .in = &Frame6}};
 
   // The calendar: year, "年", month, "月".
   ui::Label Label10{this, "Label10", calendar(4320, 660, "1230", ui::Align::Right)};
