@@ -43,10 +43,14 @@ class GameWindow : public QWidget {
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void placeLayers();
+
   std::vector<ScreenWindow*> layers_;
+  QSize content_;  // the largest layer's size
   bool placed_ = false;
   bool forwarding_ = false;  // a key on its way to the top layer
 };
