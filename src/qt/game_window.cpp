@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScreen>
 #include <algorithm>
 
@@ -41,11 +42,6 @@ GameWindow::GameWindow() {
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
-  // Around the layers while a compositor makes the window larger.
-  setAutoFillBackground(true);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, Qt::black);
-  setPalette(p);
 }
 
 void GameWindow::putOnTop(ScreenWindow* layer) {
@@ -128,6 +124,12 @@ void GameWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange && isMaximized())
     setWindowState(windowState() & ~Qt::WindowMaximized);
   QWidget::changeEvent(event);
+}
+
+void GameWindow::paintEvent(QPaintEvent*) {
+  // Black around the layers while a compositor makes the window larger; not
+  // through the palette, which the layers would take for their own.
+  QPainter(this).fillRect(rect(), Qt::black);
 }
 
 void GameWindow::resizeEvent(QResizeEvent* event) {
