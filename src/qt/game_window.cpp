@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScreen>
 #include <algorithm>
 
@@ -18,12 +19,21 @@ bool within(const QWidget* widget, const QWidget* layer) {
   return widget && (widget == layer || layer->isAncestorOf(widget));
 }
 
-// Where a layer lies in a window of `window` pixels.
-QPoint placeOf(const ScreenWindow& layer, QSize window) {
+// Where a layer lies over `area`, the place of the screens as large as the window.
+QPoint placeOf(const ScreenWindow& layer, const QRect& area) {
   const ui::ScreenDesign& design = layer.screen().design();
-  if (design.left && design.top) return pixels({*design.left, *design.top, 0, 0}).topLeft();
-  return {(window.width() - layer.width()) / 2, (window.height() - layer.height()) / 2};
+  if (design.left && design.top)
+    return area.topLeft() + pixels({*design.left, *design.top, 0, 0}).topLeft();
+  return area.topLeft() +
+         QPoint((area.width() - layer.width()) / 2, (area.height() - layer.height()) / 2);
 }
+
+// On Wayland Qt's own title bar offers to maximise whatever the window's flags
+// say, and a window held to its size answers the compositor's maximised size
+// with its own, for which the compositor ends the connection (the game is
+// lost). There the window has no maximum size and keeps its layers in its
+// middle until the maximised state is taken back.
+bool heldToSize() { return !QGuiApplication::platformName().startsWith("wayland"); }
 
 }  // namespace
 
@@ -50,12 +60,13 @@ void GameWindow::arrange() {
     hide();
     return;
   }
-  QSize size;
-  for (ScreenWindow* layer : layers_) size = size.expandedTo(layer->size());
-  setFixedSize(size);
-  for (std::size_t i = 0; i < layers_.size(); ++i) {
-    ScreenWindow* layer = layers_[i];
-    layer->move(placeOf(*layer, size));
+  content_ = QSize();
+  for (ScreenWindow* layer : layers_) content_ = content_.expandedTo(layer->size());
+  setMinimumSize(content_);
+  setMaximumSize(heldToSize() ? content_ : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+  if (!isMaximized()) resize(content_);
+  placeLayers();
+  for (ScreenWindow* layer : layers_) {
     layer->raise();
     // Clicks on a layer below the top one fall through to the window, which
     // takes none.
@@ -85,6 +96,12 @@ void GameWindow::arrange() {
     show();
     activateWindow();
   }
+}
+
+void GameWindow::placeLayers() {
+  QRect area(QPoint(), content_);
+  area.moveCenter(rect().center());
+  for (ScreenWindow* layer : layers_) layer->move(placeOf(*layer, area));
 }
 
 void GameWindow::setTitle(const QString& suffix) {
@@ -118,6 +135,17 @@ void GameWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::WindowStateChange && isMaximized())
     setWindowState(windowState() & ~Qt::WindowMaximized);
   QWidget::changeEvent(event);
+}
+
+void GameWindow::paintEvent(QPaintEvent*) {
+  // Black around the layers while a compositor makes the window larger; not
+  // through the palette, which the layers would take for their own.
+  QPainter(this).fillRect(rect(), Qt::black);
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event) {
+  placeLayers();
+  QWidget::resizeEvent(event);
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {

@@ -44,10 +44,15 @@ class GameWindow : public QWidget {
   bool event(QEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void placeLayers();
+
   std::vector<ScreenWindow*> layers_;
+  QSize content_;  // the largest layer's size
   bool placed_ = false;
   bool forwarding_ = false;  // a key on its way to the top layer
 };

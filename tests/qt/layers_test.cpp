@@ -210,6 +210,9 @@ TEST(Layers, TheSiegeLiesAtItsPlaceOverTheMainScreenUntilItIsDecided) {
   ASSERT_EQ(layers(game.desktop), (Names{"ma1", "ma5"}));
   EXPECT_EQ(visible(game.desktop), (Names{"ma1", "ma5"}));
   EXPECT_EQ(window->top()->geometry(), QRect(209, 122, 489, 280));
+  // Without a colour of its own a layer is drawn in the system's, as a window is.
+  EXPECT_EQ(window->top()->grab().toImage().pixelColor(3, 3),
+            QApplication::palette().color(QPalette::Window));
   EXPECT_EQ(window->size(), QSize(800, 600));
   EXPECT_EQ(window->windowTitle(), "Form1");
   // No one may close a siege before it is decided.
