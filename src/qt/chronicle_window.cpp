@@ -253,11 +253,12 @@ QPointF TrendChart::at(std::size_t month, int value, int nation) const {
   const double x = months_.size() > 1 ? area.left() + step * month : area.center().x();
   // Nations holding as many territories lie side by side in a narrow band
   // around their value, in the order of the nations, rather than on one line.
-  const double unit = area.height() / top_;
+  // Half a unit of room below none and above the most, for the bands.
+  const double unit = area.height() / (top_ + 1);
   const double band = std::min(unit * 0.5, 1.5 * world::kNations);
   const double offset =
       nation < 0 ? 0 : (nation - (world::kNations - 1) / 2.0) / world::kNations * band;
-  return {x, area.bottom() - unit * value + offset};
+  return {x, area.bottom() - unit * (value + 0.5) + offset};
 }
 
 std::pair<int, int> TrendChart::nearest(QPointF point) const {
