@@ -16,8 +16,8 @@ namespace chronicle {
 
 namespace {
 
-// A caption read as a whole number of the record; 0 for one beyond an int.
-int whole(std::string_view caption) {
+// A caption's value as a whole number of the record; 0 for one beyond an int.
+int whole(const ui::TextCell& caption) {
   const double value = ui::Val(caption);
   return std::isfinite(value) && std::abs(value) < INT_MAX ? static_cast<int>(value) : 0;
 }
@@ -106,11 +106,13 @@ Record::Seen Record::look() const {
   if (!ma1) return now;
   now.date = Date{whole(ma1->Label10.caption()), whole(ma1->Label13.caption())};
   now.status = ma1->Label33.caption();
-  now.player = world::nationIndex(ma1->mm.caption());
+  now.player = world::nationIndex(ui::Val(ma1->mm.caption()));
   const TerritoryEconomy* da2 = program_.da2.get();
   if (!da2) return now;
   std::array<int, world::kTerritories> rulers{};
-  for (int i = 0; i < world::kTerritories; ++i) rulers[i] = world::nationIndex(da2->m(i).caption());
+  // The values the cells keep, read without parsing their texts again.
+  for (int i = 0; i < world::kTerritories; ++i)
+    rulers[i] = world::nationIndex(ui::Val(da2->m(i).caption()));
   now.rulers = rulers;
 
   // The fight on the battle or siege screen, from the hand-off it read: the

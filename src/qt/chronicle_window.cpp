@@ -253,11 +253,12 @@ QPointF TrendChart::at(std::size_t month, int value, int nation) const {
   const double x = months_.size() > 1 ? area.left() + step * month : area.center().x();
   // Nations holding as many territories lie side by side in a narrow band
   // around their value, in the order of the nations, rather than on one line.
-  const double unit = area.height() / top_;
+  // Half a unit of room below none and above the most, for the bands.
+  const double unit = area.height() / (top_ + 1);
   const double band = std::min(unit * 0.5, 1.5 * world::kNations);
   const double offset =
       nation < 0 ? 0 : (nation - (world::kNations - 1) / 2.0) / world::kNations * band;
-  return {x, area.bottom() - unit * value + offset};
+  return {x, area.bottom() - unit * (value + 0.5) + offset};
 }
 
 std::pair<int, int> TrendChart::nearest(QPointF point) const {
@@ -440,28 +441,32 @@ ChronicleWindow::ChronicleWindow(chronicle::Record& record)
 
 ChronicleWindow::~ChronicleWindow() { record_.setListener(nullptr); }
 
+namespace {
+
+// Beside the window it was asked from, where the display has room; else over
+// it; inside the display either way.
+void placeBeside(QWidget& window, const QWidget& asking) {
+  const QRect area = asking.frameGeometry();
+  const QRect inside = asking.screen() ? asking.screen()->availableGeometry() : area;
+  QRect placed(QPoint(area.left(), area.top()), window.size());
+  if (area.right() + 1 + placed.width() <= inside.right())
+    placed.moveLeft(area.right() + 1);
+  else if (area.left() - placed.width() >= inside.left())
+    placed.moveRight(area.left() - 1);
+  else
+    placed.moveCenter(area.center());
+  window.move(std::clamp(placed.left(), inside.left(),
+                         std::max(inside.left(), inside.right() - placed.width())),
+              std::clamp(placed.top(), inside.top(),
+                         std::max(inside.top(), inside.bottom() - placed.height())));
+}
+
+}  // namespace
+
 ChronicleWindow* ChronicleWindow::open(chronicle::Record& record) {
   if (!shown) {
     shown = new ChronicleWindow(record);
-    // Beside the window it was asked from, where the display has room; else
-    // over it, inside the display.
-    QScreen* display = QGuiApplication::primaryScreen();
-    if (QWidget* asking = QApplication::activeWindow()) {
-      display = asking->screen();
-      const QRect area = asking->frameGeometry();
-      const QRect inside = display ? display->availableGeometry() : area;
-      QRect placed(QPoint(), shown->size());
-      placed.moveTop(area.top());
-      if (area.right() + 1 + placed.width() <= inside.right())
-        placed.moveLeft(area.right() + 1);
-      else if (area.left() - placed.width() >= inside.left())
-        placed.moveRight(area.left() - 1);
-      else
-        placed.moveCenter(area.center());
-      placed.moveTop(qMax(inside.top(), qMin(placed.top(), inside.bottom() - placed.height())));
-      placed.moveLeft(qMax(inside.left(), qMin(placed.left(), inside.right() - placed.width())));
-      shown->move(placed.topLeft());
-    }
+    if (QWidget* asking = QApplication::activeWindow()) placeBeside(*shown, *asking);
   }
   shown->show();
   shown->raise();

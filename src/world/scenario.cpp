@@ -69,8 +69,7 @@ namespace {
 
 // CInt of the caption's value when that lands in 0..count-1, else -1. A
 // value far outside the 16-bit range names nothing rather than failing.
-int indexIn(std::string_view caption, int count) {
-  const double value = ui::Val(caption);
+int indexIn(double value, int count) {
   if (!(value > -1 && value < count)) return -1;
   const int index = ui::CInt(value);
   return index < count ? index : -1;
@@ -78,7 +77,8 @@ int indexIn(std::string_view caption, int count) {
 
 }  // namespace
 
-int territoryIndex(std::string_view caption) { return indexIn(caption, kTerritories); }
-int nationIndex(std::string_view caption) { return indexIn(caption, kNations); }
+int territoryIndex(std::string_view caption) { return indexIn(ui::Val(caption), kTerritories); }
+int nationIndex(std::string_view caption) { return indexIn(ui::Val(caption), kNations); }
+int nationIndex(double value) { return indexIn(value, kNations); }
 
 }  // namespace world

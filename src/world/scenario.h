@@ -38,5 +38,7 @@ std::vector<ui::LabelDesign> territoryColumn(int left, int width,
 // converted as an index is; -1 when the caption names none.
 int territoryIndex(std::string_view caption);
 int nationIndex(std::string_view caption);
+// The nation a value names, as its caption would.
+int nationIndex(double value);
 
 }  // namespace world
