@@ -46,12 +46,7 @@ TEST(Accessible, EveryShownButtonAndLabelHasAName) {
   expectEveryShownWidgetNamed(*game.desktop.window("ma1"));
   game.click(game.program.ma1().Command7);
   expectEveryShownWidgetNamed(*game.desktop.window("ma3"));
-  AttackSetup& ma3 = game.program.ma3();
-  game.click(ma3.s(11));
-  game.click(ma3.Command5);
-  game.click(ma3.Command11);
-  game.advance(100);
-  game.click(ma3.Command1);
+  game.confirmAttack();
   expectEveryShownWidgetNamed(*game.desktop.window("ma4"));
   game.click(game.program.ma4().Command1);
   expectEveryShownWidgetNamed(*game.desktop.window("ma2"));

@@ -46,17 +46,6 @@ void type(const qtview::QtDesktop& desktop, Qt::Key key) {
   QTest::keyClick(desktop.gameWindow()->windowHandle(), key);
 }
 
-// On the attack setup: 100 soldiers and 50 armament against ルーヴェン城, then
-// on to the confirmation.
-void confirmAttack(DesktopGame& game) {
-  AttackSetup& ma3 = game.program.ma3();
-  game.click(ma3.s(11));
-  game.click(ma3.Command5);
-  game.click(ma3.Command11);
-  game.advance(100);
-  game.click(ma3.Command1);
-}
-
 TEST(Layers, LieInTheOrderShownAndAFullOneCoversThoseBelow) {
   DesktopGame game("9", "11");
   Program& program = game.program;
@@ -71,7 +60,7 @@ TEST(Layers, LieInTheOrderShownAndAFullOneCoversThoseBelow) {
       {"the investment over it", [&] { game.click(ma1.Command1); }, {"ma1", "kin"}, {"ma1", "kin"}},
       {"cancelled", [&] { game.click(program.kin().Command7); }, {"ma1"}, {"ma1"}},
       {"the attack setup", [&] { game.click(ma1.Command7); }, {"ma1", "ma3"}, {"ma3"}},
-      {"its confirmation", [&] { confirmAttack(game); }, {"ma1", "ma3", "ma4"}, {"ma4"}},
+      {"its confirmation", [&] { game.confirmAttack(); }, {"ma1", "ma3", "ma4"}, {"ma4"}},
       {"back to the setup", [&] { game.click(program.ma4().Command2); }, {"ma1", "ma3"}, {"ma3"}},
       {"back to the main screen", [&] { game.click(program.ma3().Command2); }, {"ma1"}, {"ma1"}},
   };
@@ -132,7 +121,7 @@ TEST(Layers, KeysReachTheTopLayerOnly) {
   DesktopGame game("9", "11");
   Program& program = game.program;
   game.click(program.ma1().Command7);
-  confirmAttack(game);
+  game.confirmAttack();
   ASSERT_TRUE(program.ma4.shown());
   EXPECT_EQ(game.desktop.gameWindow()->focusWidget(), game.desktop.window("ma4"));
 

@@ -45,4 +45,14 @@ struct DesktopGame {
     program.click(widget);
     desktop.sync();
   }
+  // On the attack setup: 100 soldiers and 50 armament against ルーヴェン城, then
+  // on to the confirmation.
+  void confirmAttack() {
+    AttackSetup& ma3 = program.ma3();
+    click(ma3.s(11));
+    click(ma3.Command5);
+    click(ma3.Command11);
+    advance(100);
+    click(ma3.Command1);
+  }
 };
