@@ -17,6 +17,7 @@
 #include <cmath>
 
 #include "qt/fonts.h"
+#include "qt/game_window.h"
 #include "qt/pictures.h"
 
 namespace qtview {
@@ -455,10 +456,7 @@ void placeBeside(QWidget& window, const QWidget& asking) {
     placed.moveRight(area.left() - 1);
   else
     placed.moveCenter(area.center());
-  window.move(std::clamp(placed.left(), inside.left(),
-                         std::max(inside.left(), inside.right() - placed.width())),
-              std::clamp(placed.top(), inside.top(),
-                         std::max(inside.top(), inside.bottom() - placed.height())));
+  moveInside(window, placed, asking.screen());
 }
 
 }  // namespace

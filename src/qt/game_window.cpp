@@ -13,6 +13,18 @@
 
 namespace qtview {
 
+void moveInside(QWidget& window, const QRect& placed, const QScreen* display) {
+  if (!display) {
+    window.move(placed.topLeft());
+    return;
+  }
+  const QRect inside = display->availableGeometry();
+  window.move(std::clamp(placed.left(), inside.left(),
+                         std::max(inside.left(), inside.right() - placed.width())),
+              std::clamp(placed.top(), inside.top(),
+                         std::max(inside.top(), inside.bottom() - placed.height())));
+}
+
 namespace {
 
 bool within(const QWidget* widget, const QWidget* layer) {

@@ -11,9 +11,15 @@
 #include <QWidget>
 #include <vector>
 
+class QScreen;
+
 namespace qtview {
 
 class ScreenWindow;
+
+// Moves a window of its own (the help, the chronicle) to `placed`, kept inside
+// the part of `display` that windows may take, where there is a display.
+void moveInside(QWidget& window, const QRect& placed, const QScreen* display);
 
 class GameWindow : public QWidget {
  public:

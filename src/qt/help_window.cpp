@@ -43,15 +43,8 @@ HelpWindow* HelpWindow::open() {
       display = game->screen();
       area = game->frameGeometry();
     }
-    if (area.isValid()) {
-      QRect placed(area.center() - shown->rect().center(), shown->size());
-      if (display) {
-        const QRect inside = display->availableGeometry();
-        placed.moveTop(qMax(inside.top(), qMin(placed.top(), inside.bottom() - placed.height())));
-        placed.moveLeft(qMax(inside.left(), qMin(placed.left(), inside.right() - placed.width())));
-      }
-      shown->move(placed.topLeft());
-    }
+    if (area.isValid())
+      moveInside(*shown, QRect(area.center() - shown->rect().center(), shown->size()), display);
   }
   shown->show();
   shown->raise();
